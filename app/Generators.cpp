@@ -1,0 +1,14 @@
+#include "app/Generators.h"
+
+#include "balance/BC_ARCMMAA.h"
+
+const std::vector<GeneratorEntry>& balanceGenerators() {
+    static const std::vector<GeneratorEntry> generators = {
+        {"BC_ARCMMAA", &BC_ARCMMAA},
+    };
+    return generators;
+}
+
+Generator planningGenerator() {
+    return nullptr;
+}
