@@ -139,3 +139,12 @@ int OutputFile::sizeInKb(const QString& path) {
         return int(whole + 1);
     return int(whole);
 }
+
+QString OutputFile::fixedAmount(const Decimal& value, int precision, const QString& recordType,
+                                int sequence, const QString& table, const QString& field) {
+    bool fits = true;
+    const QString text = value.fixedText(precision, NumberFormat::decimalSeparator(), &fits);
+    if (!fits)
+        log_erro(recordType, sequence, table, field, 4);
+    return text;
+}

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "output/Clock.h"
+#include "output/Decimal.h"
 #include "output/RunObserver.h"
 
 // The current output file of a run: its list line, its records and its error log. One file is
@@ -35,6 +36,12 @@ public:
     // Appends one line to the current file's error log; QtdErros counts it once written.
     void log_erro(const QString& recordType, int sequence, const QString& table,
                   const QString& field, int code);
+
+    // An amount in fixed notation with two decimals at the precision, regional separator. An
+    // amount whose integer part has more digits than the precision is still written in fixed
+    // notation (never in exponent notation) and logged with code 4 under the given record.
+    QString fixedAmount(const Decimal& value, int precision, const QString& recordType,
+                        int sequence, const QString& table, const QString& field);
 
     const QString& NomeArquivo() const { return nomeArquivo_; }
     const QString& NomeLog() const { return nomeLog_; }

@@ -5,26 +5,49 @@
 
 namespace DemoData {
 
-void fill(Transaction& t, int /*year*/, int /*scale*/, quint32 /*seed*/) {
-    Statement entity = t.prepare(QStringLiteral(
-        "INSERT INTO TABEMPRESA (EMPRESA, NOME, TIPO, CODAUDESP, CGC) VALUES (?, ?, ?, ?, ?)"));
-    entity.execute({"1", "PREFEITURA MUNICIPAL DE SÃO JOÃO D'ALIANÇA", "1", "1", "01234567000189"});
-    entity.execute({"2", "CÂMARA MUNICIPAL DE SÃO JOÃO D'ALIANÇA", "1", "2", "01234567000270"});
-    entity.execute({"3", "FUNDO MUNICIPAL DE SAÚDE", "2", "3", "01234567000351"});
-    t.execute(QStringLiteral(
-                  "INSERT INTO CADCLI (CLNT1, CGC, PREN, CPFPRE, CONN, CPFCON) VALUES (?, ?, ?, ?, "
-                  "?, ?)"),
-              {"SÃO JOÃO D'ALIANÇA", "01.234.567/0001-89", "JOSÉ DA CONCEIÇÃO", "123.456.789-01",
-               "MARIA APARECIDA GONÇALVES", "987.654.321-00"});
+void fill(Transaction& t, int year, int scale, quint32 seed) {
+    std::mt19937 random(seed);
+    Context c{t, year, scale, random};
+    fillEntities(c);
+    fillRevenue(c);
+    fillExpenses(c);
+    fillPlanning(c);
 }
 
 void completeParamFiles(DataPacket* orgao, DataPacket* munic) {
+    static const char* const kGestores[] = {"JOSÉ DA CONCEIÇÃO", "ANTÔNIO CARLOS DE MELO",
+                                            "MARIA DAS GRAÇAS PEREIRA", "JOÃO BATISTA ARAÚJO"};
     for (int r = 0; r < orgao->rowCount(); ++r) {
-        orgao->setValue(r, QStringLiteral("CPFGESTOR"), QStringLiteral("12345678901"));
-        orgao->setValue(r, QStringLiteral("NOMEGESTOR"), QStringLiteral("JOSÉ DA CONCEIÇÃO"));
+        const bool incomplete = r == orgao->rowCount() - 1;  // one entity left half filled in
+        orgao->setValue(r, QStringLiteral("CPFGESTOR"),
+                        QStringLiteral("%1").arg(10000000001LL + r * 1111111, 11, 10, QChar(u'0')));
+        orgao->setValue(r, QStringLiteral("NOMEGESTOR"), QString::fromUtf8(kGestores[r % 4]));
+        orgao->setValue(r, QStringLiteral("LOGRARESGESTOR"),
+                        QStringLiteral("RUA GOIÁS, %1").arg(100 + r));
+        orgao->setValue(r, QStringLiteral("SETORLOGRAGESTOR"), QStringLiteral("SETOR CENTRAL"));
+        orgao->setValue(r, QStringLiteral("CIDADELOGRAGESTOR"),
+                        QStringLiteral("SÃO JOÃO D'ALIANÇA"));
+        orgao->setValue(r, QStringLiteral("UFCIDADELOGRAGESTOR"), QStringLiteral("GO"));
+        orgao->setValue(r, QStringLiteral("CEPLOGRAGESTOR"), QStringLiteral("73760000"));
+        orgao->setValue(r, QStringLiteral("NOMECONTADOR"),
+                        QStringLiteral("MARIA APARECIDA GONÇALVES"));
+        orgao->setValue(r, QStringLiteral("CPFCONTADOR"), QStringLiteral("98765432100"));
+        orgao->setValue(r, QStringLiteral("CRCCONTADOR"), QStringLiteral("GO012345"));
+        orgao->setValue(r, QStringLiteral("UFCRCCONTADOR"), QStringLiteral("GO"));
+        if (!incomplete) {
+            orgao->setValue(r, QStringLiteral("NOMECONTROLEINTERNO"),
+                            QStringLiteral("LUÍS FERNANDO CORRÊA"));
+            orgao->setValue(r, QStringLiteral("CPFCONTROLEINTERNO"), QStringLiteral("11122233344"));
+        }
     }
-    if (munic->rowCount() > 0)
-        munic->setValue(0, QStringLiteral("CODMUNIC"), QStringLiteral("0052"));
+    for (int r = 0; r < munic->rowCount(); ++r) {
+        munic->setValue(r, QStringLiteral("CODMUNIC"), QStringLiteral("0052"));
+        munic->setValue(r, QStringLiteral("PRESIDENTECAMARA"),
+                        QStringLiteral("SEBASTIÃO RODRIGUES LIMA"));
+        munic->setValue(r, QStringLiteral("CPFPRESIDENTECAMARA"), QStringLiteral("555.666.777-88"));
+        munic->setValue(r, QStringLiteral("CRCCONTADOR"), QStringLiteral("GO012345"));
+        munic->setValue(r, QStringLiteral("UFCRCCONTADOR"), QStringLiteral("GO"));
+    }
 }
 
 }  // namespace DemoData

@@ -50,7 +50,8 @@ CREATE TABLE TABEMPRESA (
 );
 
 -- Client registry: the municipality that owns the installation (one row):
--- name, CNPJ, mayor and accountant with their CPFs, and the fiscal year MEXER.
+-- name, CNPJ, mayor and accountant with their CPFs, and the four-character
+-- MEXER code that heads the budget law record of the planning file.
 CREATE TABLE CADCLI (
     CLNT1       VARCHAR(35),
     CGC         VARCHAR(18),
