@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <QDate>
+#include <QDir>
+#include <QTemporaryDir>
 #include <QTextStream>
 
 #include "cli/CommandLine.h"
 #include "output/NumberFormat.h"
 #include "params/ParamFiles.h"
+#include "schema/DemoInstallation.h"
 #include "support/QtPrinters.h"
 #include "support/RunFixture.h"
 
@@ -58,6 +61,38 @@ TEST_F(BalanceRunTest, CommandLineWritesIdeWithTheEntityType) {
         << ide.toStdString();
     EXPECT_TRUE(f.inst.outputExists(QStringLiteral("ORGAO.TXT")));
     EXPECT_TRUE(f.inst.outputExists(QStringLiteral("REC0309.txt")));
+}
+
+}  // namespace
+
+namespace {
+
+// The demo municipality shows the REC file's data problems in its log, and its prefecture's IPTU
+// heading is reported once although it has two cards.
+TEST(DemoRevenue, TheDemoPrefectureReportsItsHeadingsAndTheirLog) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    DemoInstallation::Options options;
+    options.folder = dir.path();
+    const DemoInstallation::Paths paths = DemoInstallation::build(options);
+    const QString out = dir.path() + QStringLiteral("/saida/");
+    ASSERT_TRUE(QDir().mkpath(out));
+
+    QString printed, err;
+    QTextStream o(&printed), e(&err);
+    ASSERT_EQ(CommandLine::run({"--orgao", "1", "--mes", "3", "--saida", out, "--balancete"},
+                               paths.settingsFile, o, e),
+              0)
+        << err.toStdString();
+
+    const QList<QByteArray> records = readBytes(out + QStringLiteral("REC0309.txt")).split('\n');
+    int iptu = 0;
+    for (const QByteArray& r : records)
+        iptu += r.startsWith("100111120200") ? 1 : 0;
+    EXPECT_EQ(iptu, 1);
+    EXPECT_TRUE(records.at(records.size() - 2).startsWith("99"));
+    EXPECT_TRUE(readBytes(out + QStringLiteral("log_erro_BC_RECMMAA.dat"))
+                    .contains("(Arquivo:RECTAB, Campo:NOMRE)"));
 }
 
 }  // namespace
