@@ -63,6 +63,7 @@ void BC_RECMMAA(RunContext& c) {
     };
 
     const QString empresa = c.entity.text(QStringLiteral("EMPRESA"));
+    // The headings are read whole first: their count is the progress bar's maximum.
     std::vector<DbRow> rows;
     {
         Cursor cursor = rubricas.open({empresa});
