@@ -201,3 +201,27 @@ TEST_F(GenerationRunTest, AnErrorInAGeneratorLeavesTheRestUnrun) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(GenerationRunTest, AMalformedParameterFileEndsTheRunNamingIt) {
+    QFile munic(f.inst.dataFolder() + ParamFiles::kMunicFile);
+    ASSERT_TRUE(munic.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    munic.write("<?xml version=\"1.0\" standalone=\"yes\"?><DATAPACKET><METADATA>");
+    munic.close();
+    const QByteArray before = readBytes(munic.fileName());
+    RunChoices c = choices();
+    c.ppa = false;
+    try {
+        runWith(c);
+        FAIL() << "the run went on with an unreadable parameter file";
+    } catch (const EnvironmentError& e) {
+        EXPECT_TRUE(e.message().contains(munic.fileName())) << e.message().toStdString();
+    }
+    EXPECT_EQ(readBytes(munic.fileName()), before);
+    EXPECT_TRUE(f.observer.lines.empty());
+    EXPECT_TRUE(f.observer.questions.empty());
+    EXPECT_FALSE(f.inst.outputExists("ARC0309.TXT"));
+}
+
+}  // namespace
