@@ -1,16 +1,15 @@
 #include "app/Generators.h"
 
 #include "balance/BC_ARCMMAA.h"
+#include "balance/BC_EMPMMAA.h"
 #include "balance/BC_Ide.h"
 #include "balance/BC_Orgao.h"
 #include "balance/BC_RECMMAA.h"
 
 const std::vector<GeneratorEntry>& balanceGenerators() {
     static const std::vector<GeneratorEntry> generators = {
-        {"BC_Ide", &BC_Ide},
-        {"BC_Orgao", &BC_Orgao},
-        {"BC_RECMMAA", &BC_RECMMAA},
-        {"BC_ARCMMAA", &BC_ARCMMAA},
+        {"BC_Ide", &BC_Ide},         {"BC_Orgao", &BC_Orgao},     {"BC_RECMMAA", &BC_RECMMAA},
+        {"BC_ARCMMAA", &BC_ARCMMAA}, {"BC_EMPMMAA", &BC_EMPMMAA},
     };
     return generators;
 }
