@@ -1,6 +1,7 @@
 #include "app/Generators.h"
 
 #include "balance/BC_ARCMMAA.h"
+#include "balance/BC_DSPMMAA.h"
 #include "balance/BC_EMPMMAA.h"
 #include "balance/BC_Ide.h"
 #include "balance/BC_Orgao.h"
@@ -9,7 +10,7 @@
 const std::vector<GeneratorEntry>& balanceGenerators() {
     static const std::vector<GeneratorEntry> generators = {
         {"BC_Ide", &BC_Ide},         {"BC_Orgao", &BC_Orgao},     {"BC_RECMMAA", &BC_RECMMAA},
-        {"BC_ARCMMAA", &BC_ARCMMAA}, {"BC_EMPMMAA", &BC_EMPMMAA},
+        {"BC_ARCMMAA", &BC_ARCMMAA}, {"BC_DSPMMAA", &BC_DSPMMAA}, {"BC_EMPMMAA", &BC_EMPMMAA},
     };
     return generators;
 }
