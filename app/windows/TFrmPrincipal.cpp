@@ -43,7 +43,7 @@ const QColor kTeal(0x00, 0x80, 0x80);
 const QString kPublisherName = QStringLiteral("Quelp Informática");
 const QString kPublisherUrl = QStringLiteral("http://www.quelp.com.br");
 
-enum ItemRole { StateRole = Qt::UserRole + 1, FilePathRole, LogPathRole };
+enum ItemRole { FilePathRole = TFrmPrincipal::kStateRole + 1, LogPathRole };
 
 QWidget* teal(QWidget* w) {
     QPalette pal = w->palette();
@@ -290,6 +290,7 @@ QWidget* TFrmPrincipal::buildClient() {
     const int widths[] = {405, 50, 80, 100};
     for (int i = 0; i < 4; ++i)
         lstArqs->setColumnWidth(i, widths[i]);
+    lstArqs->header()->setStretchLastSection(false);
     lstArqs->setRootIsDecorated(false);
     lstArqs->setItemsExpandable(false);
     lstArqs->setUniformRowHeights(true);
@@ -575,7 +576,7 @@ void TFrmPrincipal::onRunFinished() {
 void TFrmPrincipal::onFileStarted(const QString& name) {
     ItemArquivo = new QTreeWidgetItem(lstArqs, QStringList{name});
     ItemArquivo->setIcon(0, StateImages::icon(FileState::Filling));
-    ItemArquivo->setData(0, StateRole, int(FileState::Filling));
+    ItemArquivo->setData(0, kStateRole, int(FileState::Filling));
     lstArqs->scrollToItem(ItemArquivo);
     lstArqs->setFocus();
 }
@@ -589,7 +590,7 @@ void TFrmPrincipal::onFileCompleted(const FileListLine& line) {
     for (int c = 1; c < 4; ++c)
         ItemArquivo->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
     ItemArquivo->setIcon(0, StateImages::icon(line.state));
-    ItemArquivo->setData(0, StateRole, int(line.state));
+    ItemArquivo->setData(0, kStateRole, int(line.state));
     ItemArquivo->setData(0, FilePathRole, line.filePath);
     ItemArquivo->setData(0, LogPathRole, line.logPath);
 }
@@ -657,7 +658,7 @@ void TFrmPrincipal::showListMenu(const QPoint& pos) {
     QMenu menu(this);
     QAction* view = menu.addAction(QStringLiteral("Ver Erros e Registros..."));
     QAction* open = menu.addAction(QStringLiteral("Abrir Log no Editor"));
-    const bool hasLog = item->data(0, StateRole).toInt() == int(FileState::Errors);
+    const bool hasLog = item->data(0, kStateRole).toInt() == int(FileState::Errors);
     view->setEnabled(hasLog);
     open->setEnabled(hasLog);
     QAction* chosen = menu.exec(lstArqs->viewport()->mapToGlobal(pos));

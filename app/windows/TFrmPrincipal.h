@@ -41,6 +41,9 @@ public:
         std::function<void()> terminate;  // the program ends once back in the event loop
     };
 
+    // The item data of a list line's first column that holds its FileState.
+    static constexpr int kStateRole = Qt::UserRole + 1;
+
     explicit TFrmPrincipal(QString iniPath, QWidget* parent = nullptr);
     ~TFrmPrincipal() override;
 
