@@ -125,7 +125,11 @@ TFrmPrincipal::TFrmPrincipal(QString iniPath, QWidget* parent)
     buildWindow();
 }
 
-TFrmPrincipal::~TFrmPrincipal() = default;
+TFrmPrincipal::~TFrmPrincipal() {
+    // The run's thread uses this window until it reports its end.
+    while (running_)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+}
 
 QString TFrmPrincipal::captionFor(const QString& executableFolder) {
     const QFileInfo zelka(QDir(executableFolder).filePath(QStringLiteral("zelka8.exe")));
