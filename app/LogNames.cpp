@@ -18,6 +18,9 @@ std::optional<Match> forCaption(const QString& caption, const QString& Mes,
         if (caption == c + period)
             return Match{QStringLiteral("BC_") + c + QStringLiteral("MMAA"), false};
     }
+    // The revenue file is written with a lower-case extension; its line must open its log too.
+    if (caption == QStringLiteral("REC") + Mes + Exercicio.mid(2, 2) + QStringLiteral(".txt"))
+        return Match{QStringLiteral("BC_RECMMAA"), false};
     return std::nullopt;
 }
 

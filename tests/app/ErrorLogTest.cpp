@@ -37,6 +37,7 @@ TEST(LogNames, EachListCaptionHasItsLogByTheLastRunsMonthAndYear) {
         {"OPS1209.TXT", "log_erro_BC_OPSMMAA.dat", false},
         {"AOP1209.TXT", "log_erro_BC_AOPMMAA.dat", false},
         {"RSP1209.TXT", "log_erro_BC_RSPMMAA.dat", false},
+        {"REC1209.txt", "log_erro_BC_RECMMAA.dat", false},  // as the run names it
     };
     for (const auto& c : cases) {
         const auto m = LogNames::forCaption(QString::fromUtf8(c.caption), QStringLiteral("12"),
@@ -48,8 +49,8 @@ TEST(LogNames, EachListCaptionHasItsLogByTheLastRunsMonthAndYear) {
 }
 
 TEST(LogNames, CaptionsOfAnotherPeriodOrCaseAreNotRecognised) {
-    for (const char* caption : {"REC1109.TXT", "rec1209.txt", "PPALOA2009.TXT", "ARC1210.TXT",
-                                "XYZ1209.TXT", "PREST1209.ZIP", ""}) {
+    for (const char* caption : {"REC1109.TXT", "rec1209.txt", "REC1209.Txt", "PPALOA2009.TXT",
+                                "ARC1210.TXT", "XYZ1209.TXT", "PREST1209.ZIP", ""}) {
         EXPECT_FALSE(LogNames::forCaption(QString::fromUtf8(caption), QStringLiteral("12"),
                                           QStringLiteral("2009")))
             << caption;
