@@ -193,7 +193,7 @@ void EmpFile::commitment(const DbRow& row, Statement& detail, Statement& sources
         log("10", "DESPES", "PRODU", 1);
 
     write(QStringLiteral("10") + k.codes() + Fields::number(empenho, 6) +
-          row.text(QStringLiteral("TIPOEMPENHO")) + date +
+          row.text(QStringLiteral("TIPOEMPENHO")) + Fields::text(date, 8) +
           amount(row.value(QStringLiteral("VLRBRUTO")), "10") + Fields::text(nome, 50) +
           tipoCredor + Fields::number(documento, 14) + Fields::text(especificacao, 200) +
           Fields::sequence(c_.SeqRegistro));
