@@ -176,8 +176,8 @@ TEST_P(EmpChecks, ACommitmentWithoutNumberIsWrittenWithZerosNotAnError) {
     // Its details and sources cannot be looked up by an empty number: the record keeps zeros
     // and blanks and says so.
     EXPECT_EQ(lines[0],
-              bytes("10" + kCodes + "000000" + "01" + "" + "0000000010,00" + QString(50, u' ') +
-                    "0" + QString(14, u'0') + QString(200, u' ') + seq(1)) +
+              bytes("10" + kCodes + "000000" + "01" + QString(8, u' ') + "0000000010,00" +
+                    QString(50, u' ') + "0" + QString(14, u'0') + QString(200, u' ') + seq(1)) +
                   "\r");
     EXPECT_EQ(readLog(f, "BC_EMPMMAA"), logBytes({
                                             {"10", 1, 1, "DESPES", "NEMPG"},
