@@ -227,6 +227,22 @@ TEST_F(DspTest, CardNotFoundGivesZeroMovementsThroughTheEmptyCard) {
     EXPECT_EQ(log(), QString());
 }
 
+TEST_F(DspTest, AmountBeyondNineDigitsStaysInFixedNotationAndIsLogged) {
+    card({.ficha = 1, .dotac = "1234567890.12"});
+    BC_DSPMMAA(f.context("1", 3));
+    const QStringList l = lines("DSP0309.TXT");
+    ASSERT_EQ(l.size(), 4);
+    EXPECT_EQ(l[0].mid(244, 13), u"1234567890,12");
+    EXPECT_EQ(l[1].mid(25, 13), u"1234567890,12");
+    const QString invalid = QStringLiteral(
+        "Registro:%1 Sequência:%2 Erro:4 Descrição do Erro: Informação do Registro "
+        "Inválida(Arquivo:DESDIS, Campo:DOTAC)\r\n");
+    // The appropriation and the accumulated total of the element and of the source.
+    EXPECT_EQ(log(), invalid.arg("10").arg(1) + invalid.arg("11").arg(2) +
+                         invalid.arg("11").arg(2) + invalid.arg("12").arg(3) +
+                         invalid.arg("12").arg(3));
+}
+
 // Field cases: one card whose fields vary, the records' leading columns and the log.
 struct FieldCase {
     const char* name;
