@@ -9,12 +9,16 @@
 
 const std::vector<GeneratorEntry>& balanceGenerators() {
     static const std::vector<GeneratorEntry> generators = {
-        {"BC_Ide", &BC_Ide},         {"BC_Orgao", &BC_Orgao},     {"BC_RECMMAA", &BC_RECMMAA},
-        {"BC_ARCMMAA", &BC_ARCMMAA}, {"BC_DSPMMAA", &BC_DSPMMAA}, {"BC_EMPMMAA", &BC_EMPMMAA},
+        // clang-format off
+        {"BC_Ide", &BC_Ide},
+        {"BC_Orgao", &BC_Orgao},
+        {"BC_RECMMAA", &BC_RECMMAA},
+        {"BC_ARCMMAA", &BC_ARCMMAA},
+        {"BC_DSPMMAA", &BC_DSPMMAA},
+        {"BC_EMPMMAA", &BC_EMPMMAA},
+        // clang-format on
     };
     return generators;
 }
 
-Generator planningGenerator() {
-    return nullptr;
-}
+Generator planningGenerator() { return nullptr; }

@@ -3,215 +3,247 @@
 #include <vector>
 
 #include "app/RunContext.h"
+#include "balance/ExpenseAmounts.h"
 #include "output/Fields.h"
-
-namespace DspAmount {
-
-QString plain(const QString& money) {
-    return Fields::number(money, 13);
-}
-
-QString negative(const QString& money) {
-    return Fields::signedAmount(money, 13);
-}
-
-}  // namespace DspAmount
 
 namespace {
 
-const QString kActionColumns = QStringLiteral(
+const QString kTable = QStringLiteral("DESDIS");
+
+const char* const kActions =
     "SELECT A.PROGRAMA AS CODPROGRAMA,A.PODER AS CODORGAO,A.ORGAO AS CODUNIDADE,A.FUNCAO AS "
     "CODFUNCAO,A.SUBFUNCAO AS CODSUBFUNCAO,SUBSTRING(A.PROJATIV FROM 1 FOR 1) AS "
-    "NATUREZAACAO,SUBSTRING(A.PROJATIV FROM 2 FOR 4) AS NROPROJATIV,");
-const QString kActionGroup = QStringLiteral(
-    "GROUP BY A.PROGRAMA,A.PODER,A.ORGAO,A.FUNCAO,A.SUBFUNCAO,SUBSTRING(A.PROJATIV FROM 1 FOR "
-    "1),SUBSTRING(A.PROJATIV FROM 2 FOR 4),");
-const QString kActionCondition = QStringLiteral(
-    "AND A.PROGRAMA = ? AND A.PODER = ? AND A.ORGAO = ? AND A.FUNCAO = ? AND A.SUBFUNCAO = ? "
-    "AND SUBSTRING(A.PROJATIV FROM 1 FOR 1) = ? AND SUBSTRING(A.PROJATIV FROM 2 FOR 4) = ? ");
-const QString kCardHead = QStringLiteral(
-    "select * from desdis where programa = ? and poder = ? and orgao = ? and funcao = ? and "
-    "subfuncao = ? and projativ = ? ");
-const QString kCardTail = QStringLiteral("and substring(catec from 1 for 9) = ? AND EXTRA = 'N' ");
+    "NATUREZAACAO,SUBSTRING(A.PROJATIV FROM 2 FOR 4) AS NROPROJATIV,B.NOME AS "
+    "DESCUNIDADEORC,C.NOME "
+    "AS DESCPROJATIV,SUM(A.DOTAC) AS TOTALACAO FROM DESDIS A INNER JOIN TABORGAO B ON B.PODER = "
+    "A.PODER AND B.ORGAO = A.ORGAO INNER JOIN TABPROJATIV C ON C.PROJATIV = A.PROJATIV WHERE "
+    "A.EMPRESA = ? AND A.EXTRA = 'N' GROUP BY A.PROGRAMA,A.PODER,A.ORGAO,A.FUNCAO,A.SUBFUNCAO,"
+    "SUBSTRING(A.PROJATIV FROM 1 FOR 1),SUBSTRING(A.PROJATIV FROM 2 FOR 4),B.NOME,C.NOME";
 
-bool isEmpty(const QString& s) {
-    return s.trimmed().isEmpty();
+#define DSP_ACTION_CONDITIONS                                                                  \
+    "AND A.PROGRAMA = ? AND A.PODER = ? AND A.ORGAO = ? AND A.FUNCAO = ? AND A.SUBFUNCAO = ? " \
+    "AND SUBSTRING(A.PROJATIV FROM 1 FOR 1) = ? AND SUBSTRING(A.PROJATIV FROM 2 FOR 4) = ? "
+#define DSP_GROUPING                                                                 \
+    "GROUP BY A.PROGRAMA,A.PODER,A.ORGAO,A.FUNCAO,A.SUBFUNCAO,SUBSTRING(A.PROJATIV " \
+    "FROM 1 FOR 1),SUBSTRING(A.PROJATIV FROM 2 FOR 4),SUBSTRING(A.CATEC FROM 1 FOR 9)"
+
+const char* const kElements =
+    "SELECT A.PROGRAMA AS CODPROGRAMA,A.PODER AS CODORGAO,A.ORGAO AS CODUNIDADE,A.FUNCAO AS "
+    "CODFUNCAO,A.SUBFUNCAO AS CODSUBFUNCAO,SUBSTRING(A.PROJATIV FROM 1 FOR 1) AS "
+    "NATUREZAACAO,SUBSTRING(A.PROJATIV FROM 2 FOR 4) AS NROPROJATIV,SUBSTRING(A.CATEC FROM 1 FOR "
+    "9) AS ELEMENTODESPESA,SUM(A.DOTAC) AS TOTALORCADO FROM DESDIS A WHERE A.EMPRESA = "
+    "? " DSP_ACTION_CONDITIONS "AND A.EXTRA = 'N' " DSP_GROUPING;
+
+const char* const kSources =
+    "SELECT A.PROGRAMA AS CODPROGRAMA,A.PODER AS CODORGAO,A.ORGAO AS CODUNIDADE,A.FUNCAO AS "
+    "CODFUNCAO,A.SUBFUNCAO AS CODSUBFUNCAO,SUBSTRING(A.PROJATIV FROM 1 FOR 1) AS "
+    "NATUREZAACAO,SUBSTRING(A.PROJATIV FROM 2 FOR 4) AS NROPROJATIV,SUBSTRING(A.CATEC FROM 1 FOR "
+    "9) AS ELEMENTODESPESA,A.FONGRUPO AS FONTEREC, SUM(A.DOTAC) AS TOTALORCADO FROM DESDIS A "
+    "WHERE A.EMPRESA = ? " DSP_ACTION_CONDITIONS
+    "AND SUBSTRING(A.CATEC FROM 1 FOR 9) = ? AND A.EXTRA = 'N' " DSP_GROUPING ",a.FONGRUPO";
+
+#define DSP_CARD_HEAD                                                                     \
+    "select * from desdis where programa = ? and poder = ? and orgao = ? and funcao = ? " \
+    "and subfuncao = ? and projativ = ? "
+#define DSP_CARD_TAIL "and substring(catec from 1 for 9) = ? AND EXTRA = 'N' "
+
+const char* const kElementCard = DSP_CARD_HEAD DSP_CARD_TAIL;
+const char* const kSourceCard = DSP_CARD_HEAD "and fongrupo = ? " DSP_CARD_TAIL;
+const char* const kNullSourceCard = DSP_CARD_HEAD "and fongrupo is null " DSP_CARD_TAIL;
+
+// The head of one period sum: monthly ("... = ?") or with the four-month window spelled out.
+QString periodHead(const char* select, const char* dateColumn, bool monthly,
+                   const QString& months) {
+    QString sql = QString::fromLatin1(select) + QStringLiteral(" WHERE EXTRACT(MONTH FROM ") +
+                  QLatin1String(dateColumn);
+    if (monthly)
+        return sql + QStringLiteral(") = ? ");
+    return sql + QStringLiteral(") in (") + months + QStringLiteral(")  ");
 }
 
-// The seven codes every record starts with, as the row gives them.
+QString periodSum(const char* select, const char* dateColumn, const char* sign, bool monthly,
+                  const QString& months) {
+    return periodHead(select, dateColumn, monthly, months) + QStringLiteral("AND FICHA = ? ") +
+           QLatin1String(sign) + QStringLiteral("GROUP BY FICHA");
+}
+
+QString accumulatedSum(const char* select, const char* dateColumn, const char* sign) {
+    return QLatin1String(select) + QStringLiteral(" WHERE EXTRACT(MONTH FROM ") +
+           QLatin1String(dateColumn) + QStringLiteral(") <= ? AND FICHA = ? ") +
+           QLatin1String(sign);
+}
+
+// The seven codes that open every data record, as read.
 struct Prefix {
     QString programa, poder, orgao, funcao, subfuncao, natureza, numero;
-    explicit Prefix(const DbRow& r)
-        : programa(r.text(QStringLiteral("CODPROGRAMA"))),
-          poder(r.text(QStringLiteral("CODORGAO"))),
-          orgao(r.text(QStringLiteral("CODUNIDADE"))),
-          funcao(r.text(QStringLiteral("CODFUNCAO"))),
-          subfuncao(r.text(QStringLiteral("CODSUBFUNCAO"))),
-          natureza(r.text(QStringLiteral("NATUREZAACAO"))),
-          numero(r.text(QStringLiteral("NROPROJATIV"))) {}
-    QString text() const {
-        return programa + Fields::number(poder, 2) + orgao + funcao + subfuncao + natureza + numero;
-    }
-    // The action's conditions, with the values as the query returned them.
-    QStringList action() const {
+
+    QStringList values() const {
         return {programa, poder, orgao, funcao, subfuncao, natureza, numero};
     }
-    // The card lookup's conditions: the organ padded, nature and number joined.
-    QStringList card() const {
-        return {programa, Fields::number(poder, 2), orgao, funcao, subfuncao, natureza + numero};
+    QString text(const QString& recordType) const {
+        return recordType + programa + Fields::number(poder, 2) + orgao + funcao + subfuncao +
+               natureza + numero;
     }
 };
 
-// Characters 1, 3, 5-6 and 8-9 of c.g.mm.ee.
-QString element(const QString& e) {
-    return e.mid(0, 1) + e.mid(2, 1) + e.mid(4, 2) + e.mid(7, 2);
+bool blank(const QString& s) {
+    return s.trimmed().isEmpty();
 }
 
-class DspFile {
+// The element: characters 1, 3, 5-6 and 8-9 of c.g.mm.ee.
+QString elementText(const QString& elementodespesa) {
+    return elementodespesa.mid(0, 1) + elementodespesa.mid(2, 1) + elementodespesa.mid(4, 2) +
+           elementodespesa.mid(7, 2);
+}
+
+class DspWriter {
 public:
-    explicit DspFile(RunContext& c);
+    explicit DspWriter(RunContext& c)
+        : c_(c),
+          empresa_(c.entity.text(QStringLiteral("EMPRESA"))),
+          monthly_(c.isMonthly()),
+          limit_(ExpenseAmounts::limitMonth(c.Mes, monthly_)),
+          actions_(c.transaction().prepare(QLatin1String(kActions))),
+          elements_(c.transaction().prepare(QLatin1String(kElements))),
+          sources_(c.transaction().prepare(QLatin1String(kSources))),
+          elementCard_(c.transaction().prepare(QLatin1String(kElementCard))),
+          sourceCard_(c.transaction().prepare(QLatin1String(kSourceCard))),
+          nullSourceCard_(c.transaction().prepare(QLatin1String(kNullSourceCard))),
+          supplements_(prepare(periodSum("SELECT FICHA,SUM(VALOR) AS VRACRESCIMOS FROM DESALD",
+                                         "DTLAN", "AND VALOR >='0' "))),
+          reductions_(prepare(periodSum("SELECT FICHA,SUM(VALOR) AS VRREDUCOES FROM DESALD",
+                                        "DTLAN", "AND VALOR < '0' "))),
+          commitments_(prepare(periodSum("SELECT FICHA,SUM(VADEM) AS VLEMPENHO FROM DESPES",
+                                         "DATAE", "AND VADEM >= '0' "))),
+          cancellations_(prepare(periodSum("SELECT FICHA,SUM(VADEM) AS VLANULA FROM DESPES",
+                                           "DATAE", "AND VADEM < '0' "))),
+          supplementsBefore_(prepare(accumulatedSum("SELECT SUM(VALOR) AS VRACRESCIMOS FROM DESALD",
+                                                    "DTLAN", "AND VALOR >='0'"))),
+          reductionsBefore_(prepare(accumulatedSum("SELECT SUM(VALOR) AS VRREDUCAO FROM DESALD",
+                                                   "DTLAN", "AND VALOR < '0'"))),
+          commitmentsBefore_(prepare(accumulatedSum("SELECT SUM(VADEM) AS VLEMPENHO FROM DESPES",
+                                                    "DATAE", "AND VADEM >= '0'"))),
+          cancellationsBefore_(prepare(accumulatedSum("SELECT SUM(VADEM) AS VLANULA FROM DESPES",
+                                                      "DATAE", "AND VADEM < '0'"))) {}
+
     void run();
 
 private:
-    void log(const char* record, const char* table, const char* field) {
-        c_.log_erro(QString::fromLatin1(record), c_.SeqRegistro, QString::fromLatin1(table),
-                    QString::fromLatin1(field), 1);
+    Statement prepare(const QString& sql) { return c_.transaction().prepare(sql); }
+    QString periodSum(const char* select, const char* column, const char* sign) const {
+        return ::periodSum(select, column, sign, monthly_, c_.quadrimesterMonths());
     }
-    void checkPrefix(const char* record, const Prefix& p) {
-        const std::pair<const QString*, const char*> codes[] = {
-            {&p.programa, "PROGRAMA"}, {&p.poder, "PODER"},         {&p.orgao, "ORGAO"},
-            {&p.funcao, "FUNCAO"},     {&p.subfuncao, "SUBFUNCAO"}, {&p.natureza, "PROJATIV"},
-            {&p.numero, "PROJATIV"}};
-        for (const auto& [value, field] : codes)
-            if (isEmpty(*value))
-                log(record, "DESDIS", field);
+    Prefix readPrefix(const DbRow& row, const QString& recordType);
+    QStringList cards(Statement& lookup, const QStringList& params);
+    QString movementBlock(const QStringList& cards, const Decimal& totalOrcado,
+                          const QString& recordType);
+    QString money(const Decimal& value, const QString& recordType, const QString& table,
+                  const QString& field) {
+        return c_.arquivo().fixedAmount(value, 9, recordType, c_.SeqRegistro, table, field);
     }
-    QString money(const Decimal& value, const char* record, const char* table, const char* field) {
-        return Fields::withComma(
-            c_.arquivo().fixedAmount(value, 9, QString::fromLatin1(record), c_.SeqRegistro,
-                                     QString::fromLatin1(table), QString::fromLatin1(field)));
+    void check(const QString& value, const QString& recordType, const QString& table,
+               const QString& field) {
+        if (blank(value))
+            c_.log_erro(recordType, c_.SeqRegistro, table, field, 1);
     }
-    // The six amounts of an element or a source: appropriation, supplements, reductions,
-    // accumulated total before the period, commitments and cancellations.
-    QString movements(const QString& card, const Decimal& orcado, const char* record);
     void write(const QString& record) {
-        c_.arquivo().writeRecord(record);
+        c_.arquivo().writeRecord(record + Fields::sequence(c_.SeqRegistro));
         ++c_.SeqRegistro;
     }
+    void writeElement(const DbRow& action, const DbRow& element);
+    void writeSource(const DbRow& source);
 
     RunContext& c_;
     QString empresa_;
     bool monthly_;
-    QString limit_;  // the last month before the period
-    Statement actions_, elements_, sources_, card_, cardOfSource_, cardOfNullSource_;
-    Statement acrescimos_, reducoes_, empenhos_, anulacoes_;
-    Statement acrescimosAntes_, reducoesAntes_, empenhosAntes_, anulacoesAntes_;
+    QString limit_;
+    Statement actions_, elements_, sources_;
+    Statement elementCard_, sourceCard_, nullSourceCard_;
+    Statement supplements_, reductions_, commitments_, cancellations_;
+    Statement supplementsBefore_, reductionsBefore_, commitmentsBefore_, cancellationsBefore_;
 };
 
-Statement periodSum(RunContext& c, bool monthly, const char* head, const char* quadHead,
-                    const char* column, const char* sign) {
-    const QString window = monthly ? QString::fromLatin1(head) + QStringLiteral("? ")
-                                   : QString::fromLatin1(quadHead) +
-                                         QStringLiteral("WHERE EXTRACT(MONTH FROM ") +
-                                         QString::fromLatin1(column) + QStringLiteral(") in (") +
-                                         c.quadrimesterMonths() + QStringLiteral(")  ");
-    return c.transaction().prepare(window + QStringLiteral("AND FICHA = ? ") +
-                                   QString::fromLatin1(sign) + QStringLiteral("GROUP BY FICHA"));
+Prefix prefixOf(const DbRow& row) {
+    return {row.text(QStringLiteral("CODPROGRAMA")),  row.text(QStringLiteral("CODORGAO")),
+            row.text(QStringLiteral("CODUNIDADE")),   row.text(QStringLiteral("CODFUNCAO")),
+            row.text(QStringLiteral("CODSUBFUNCAO")), row.text(QStringLiteral("NATUREZAACAO")),
+            row.text(QStringLiteral("NROPROJATIV"))};
 }
 
-DspFile::DspFile(RunContext& c)
-    : c_(c),
-      empresa_(c.entity.text(QStringLiteral("EMPRESA"))),
-      monthly_(c.isMonthly()),
-      limit_(monthly_ ? QStringLiteral("%1").arg(c.Mes.toInt() - 1, 2, 10, QChar(u'0'))
-                      : QStringLiteral("%1").arg(c.quadrimesterFirstMonth().toInt() - 1, 2, 10,
-                                                 QChar(u'0'))),
-      actions_(c.transaction().prepare(
-          kActionColumns +
-          QStringLiteral("B.NOME AS DESCUNIDADEORC,C.NOME AS DESCPROJATIV,SUM(A.DOTAC) AS "
-                         "TOTALACAO FROM DESDIS A INNER JOIN TABORGAO B ON B.PODER = A.PODER AND "
-                         "B.ORGAO = A.ORGAO INNER JOIN TABPROJATIV C ON C.PROJATIV = A.PROJATIV "
-                         "WHERE A.EMPRESA = ? AND A.EXTRA = 'N' ") +
-          kActionGroup + QStringLiteral("B.NOME,C.NOME"))),
-      elements_(c.transaction().prepare(
-          kActionColumns +
-          QStringLiteral("SUBSTRING(A.CATEC FROM 1 FOR 9) AS ELEMENTODESPESA,SUM(A.DOTAC) AS "
-                         "TOTALORCADO FROM DESDIS A WHERE A.EMPRESA = ? ") +
-          kActionCondition + QStringLiteral("AND A.EXTRA = 'N' ") + kActionGroup +
-          QStringLiteral("SUBSTRING(A.CATEC FROM 1 FOR 9)"))),
-      sources_(c.transaction().prepare(
-          kActionColumns +
-          QStringLiteral(
-              "SUBSTRING(A.CATEC FROM 1 FOR 9) AS ELEMENTODESPESA,A.FONGRUPO AS "
-              "FONTEREC, SUM(A.DOTAC) AS TOTALORCADO FROM DESDIS A WHERE A.EMPRESA = ? ") +
-          kActionCondition +
-          QStringLiteral("AND SUBSTRING(A.CATEC FROM 1 FOR 9) = ? AND A.EXTRA = 'N' ") +
-          kActionGroup + QStringLiteral("SUBSTRING(A.CATEC FROM 1 FOR 9),a.FONGRUPO"))),
-      card_(c.transaction().prepare(kCardHead + kCardTail)),
-      cardOfSource_(
-          c.transaction().prepare(kCardHead + QStringLiteral("and fongrupo = ? ") + kCardTail)),
-      cardOfNullSource_(
-          c.transaction().prepare(kCardHead + QStringLiteral("and fongrupo is null ") + kCardTail)),
-      acrescimos_(periodSum(c, monthly_,
-                            "SELECT FICHA,SUM(VALOR) AS VRACRESCIMOS FROM DESALD WHERE "
-                            "EXTRACT(MONTH FROM DTLAN) = ",
-                            "SELECT FICHA,SUM(VALOR) AS VRACRESCIMOS FROM DESALD ", "DTLAN",
-                            "AND VALOR >='0' ")),
-      reducoes_(periodSum(c, monthly_,
-                          "SELECT FICHA,SUM(VALOR) AS VRREDUCOES FROM DESALD WHERE EXTRACT(MONTH "
-                          "FROM DTLAN) = ",
-                          "SELECT FICHA,SUM(VALOR) AS VRREDUCOES FROM DESALD ", "DTLAN",
-                          "AND VALOR < '0' ")),
-      empenhos_(periodSum(c, monthly_,
-                          "SELECT FICHA,SUM(VADEM) AS VLEMPENHO FROM DESPES WHERE EXTRACT(MONTH "
-                          "FROM DATAE) = ",
-                          "SELECT FICHA,SUM(VADEM) AS VLEMPENHO FROM DESPES ", "DATAE",
-                          "AND VADEM >= '0' ")),
-      anulacoes_(periodSum(c, monthly_,
-                           "SELECT FICHA,SUM(VADEM) AS VLANULA FROM DESPES WHERE EXTRACT(MONTH "
-                           "FROM DATAE) = ",
-                           "SELECT FICHA,SUM(VADEM) AS VLANULA FROM DESPES ", "DATAE",
-                           "AND VADEM < '0' ")),
-      acrescimosAntes_(c.transaction().prepare(QStringLiteral(
-          "SELECT SUM(VALOR) AS VRACRESCIMOS FROM DESALD WHERE EXTRACT(MONTH FROM DTLAN) <= ? "
-          "AND FICHA = ? AND VALOR >='0'"))),
-      reducoesAntes_(c.transaction().prepare(QStringLiteral(
-          "SELECT SUM(VALOR) AS VRREDUCAO FROM DESALD WHERE EXTRACT(MONTH FROM DTLAN) <= ? AND "
-          "FICHA = ? AND VALOR < '0'"))),
-      empenhosAntes_(c.transaction().prepare(QStringLiteral(
-          "SELECT SUM(VADEM) AS VLEMPENHO FROM DESPES WHERE EXTRACT(MONTH FROM DATAE) <= ? AND "
-          "FICHA = ? AND VADEM >= '0'"))),
-      anulacoesAntes_(c.transaction().prepare(QStringLiteral(
-          "SELECT SUM(VADEM) AS VLANULA FROM DESPES WHERE EXTRACT(MONTH FROM DATAE) <= ? AND "
-          "FICHA = ? AND VADEM < '0'"))) {}
+Prefix DspWriter::readPrefix(const DbRow& row, const QString& recordType) {
+    const Prefix p = prefixOf(row);
+    check(p.programa, recordType, kTable, QStringLiteral("PROGRAMA"));
+    check(p.poder, recordType, kTable, QStringLiteral("PODER"));
+    check(p.orgao, recordType, kTable, QStringLiteral("ORGAO"));
+    check(p.funcao, recordType, kTable, QStringLiteral("FUNCAO"));
+    check(p.subfuncao, recordType, kTable, QStringLiteral("SUBFUNCAO"));
+    check(p.natureza, recordType, kTable, QStringLiteral("PROJATIV"));
+    check(p.numero, recordType, kTable, QStringLiteral("PROJATIV"));
+    return p;
+}
 
-QString DspFile::movements(const QString& card, const Decimal& orcado, const char* record) {
-    const QStringList period = monthly_ ? QStringList{c_.Mes, card} : QStringList{card};
-    auto sum = [&](Statement& s, const char* column, const char* table, const char* field,
-                   bool negative) {
-        const std::optional<DbRow> row = s.first(period);
-        if (!row)
-            return DspAmount::kNone;
-        const QString m =
-            money(row->value(QString::fromLatin1(column)).toDecimal(), record, table, field);
-        return negative ? DspAmount::negative(m) : DspAmount::plain(m);
+// Every card of the selected entity with this classification. An element (or a source) may
+// have several cards, one per sub-element; its movements are those of all of them. No card
+// gives the empty card, whose sums find no row.
+QStringList DspWriter::cards(Statement& lookup, const QStringList& params) {
+    QStringList result;
+    Cursor cursor = lookup.open(params);
+    while (cursor.next()) {
+        if (cursor.text(QStringLiteral("EMPRESA")) == empresa_)
+            result << cursor.text(QStringLiteral("FICHA"));
+    }
+    if (result.isEmpty())
+        result << QStringLiteral("");
+    return result;
+}
+
+QString DspWriter::movementBlock(const QStringList& cards, const Decimal& totalOrcado,
+                                 const QString& recordType) {
+    struct Sum {
+        Decimal value;
+        bool found = false;
+    };
+    auto period = [&](Statement& s, const char* column) {
+        Sum sum;
+        for (const QString& card : cards) {
+            const auto row = monthly_ ? s.first({c_.Mes, card}) : s.first(QStringList{card});
+            if (row) {
+                sum.found = true;
+                sum.value = sum.value + row->value(QLatin1String(column)).toDecimal();
+            }
+        }
+        return sum;
     };
     auto before = [&](Statement& s, const char* column) {
-        const std::optional<DbRow> row = s.first({limit_, card});
-        return row ? row->value(QString::fromLatin1(column)).toDecimal() : Decimal();
+        Decimal total;
+        for (const QString& card : cards) {
+            if (const auto row = s.first({limit_, card}))
+                total = total + row->value(QLatin1String(column)).toDecimal();
+        }
+        return total;
     };
-    const QString acrescimos = sum(acrescimos_, "VRACRESCIMOS", "DESALD", "VALOR", false);
-    const QString reducoes = sum(reducoes_, "VRREDUCOES", "DESALD", "VALOR", true);
-    const Decimal acumulado =
-        orcado + before(acrescimosAntes_, "VRACRESCIMOS") + before(reducoesAntes_, "VRREDUCAO") +
-        before(empenhosAntes_, "VLEMPENHO") + before(anulacoesAntes_, "VLANULA");
-    const QString empenhos = sum(empenhos_, "VLEMPENHO", "DESPES", "VADEM", false);
-    const QString anulacoes = sum(anulacoes_, "VLANULA", "DESPES", "VADEM", true);
-    return DspAmount::plain(money(orcado, record, "DESDIS", "DOTAC")) + acrescimos + reducoes +
-           DspAmount::plain(money(acumulado, record, "DESDIS", "DOTAC")) + empenhos + anulacoes;
+    const Sum supl = period(supplements_, "VRACRESCIMOS");
+    const Sum red = period(reductions_, "VRREDUCOES");
+    const Decimal accumulated = ExpenseAmounts::accumulatedTotal(
+        totalOrcado, before(supplementsBefore_, "VRACRESCIMOS"),
+        before(reductionsBefore_, "VRREDUCAO"), before(commitmentsBefore_, "VLEMPENHO"),
+        before(cancellationsBefore_, "VLANULA"));
+    const Sum emp = period(commitments_, "VLEMPENHO");
+    const Sum anul = period(cancellations_, "VLANULA");
+
+    const QString desald = QStringLiteral("DESALD"), despes = QStringLiteral("DESPES");
+    const QString valor = QStringLiteral("VALOR"), vadem = QStringLiteral("VADEM");
+    auto movement = [&](const Sum& s, const QString& table, const QString& field) {
+        return ExpenseAmounts::movement(s.found,
+                                        s.found ? money(s.value, recordType, table, field) : "");
+    };
+    return ExpenseAmounts::amount13(money(totalOrcado, recordType, kTable, "DOTAC")) +
+           movement(supl, desald, valor) + movement(red, desald, valor) +
+           ExpenseAmounts::amount13(money(accumulated, recordType, kTable, "DOTAC")) +
+           movement(emp, despes, vadem) + movement(anul, despes, vadem);
 }
 
-void DspFile::run() {
+void DspWriter::run() {
     std::vector<DbRow> actions;
     {
         Cursor cursor = actions_.open({empresa_});
@@ -219,85 +251,80 @@ void DspFile::run() {
             actions.push_back(cursor.row());
     }
     c_.p1().reset(int(actions.size()) + 1);
-
-    for (const DbRow& a : actions) {
-        const Prefix action(a);
-        checkPrefix("10", action);
-        const QString unidade = a.text(QStringLiteral("DESCUNIDADEORC")).left(25);
-        const QString projativ = a.text(QStringLiteral("DESCPROJATIV")).left(200);
-        if (isEmpty(unidade))
-            log("10", "TABORGAO", "NOME");
-        if (isEmpty(projativ))
-            log("10", "TABPROJATIV", "NOME");
-        write(QStringLiteral("10") + action.text() + Fields::text(unidade, 25) +
-              Fields::text(projativ, 200) +
-              DspAmount::plain(money(a.value(QStringLiteral("TOTALACAO")).toDecimal(), "10",
-                                     "DESDIS", "DOTAC")) +
-              Fields::sequence(c_.SeqRegistro));
+    const QString r10 = QStringLiteral("10");
+    for (const DbRow& action : actions) {
+        const Prefix prefix = readPrefix(action, r10);
+        const QString unidade = action.text(QStringLiteral("DESCUNIDADEORC")).left(25);
+        const QString projativ = action.text(QStringLiteral("DESCPROJATIV")).left(200);
+        check(unidade, r10, QStringLiteral("TABORGAO"), QStringLiteral("NOME"));
+        check(projativ, r10, QStringLiteral("TABPROJATIV"), QStringLiteral("NOME"));
+        write(prefix.text(r10) + Fields::text(unidade, 25) + Fields::text(projativ, 200) +
+              ExpenseAmounts::amount13(money(action.value(QStringLiteral("TOTALACAO")).toDecimal(),
+                                             r10, kTable, QStringLiteral("DOTAC"))));
 
         std::vector<DbRow> elements;
         {
-            Cursor cursor = elements_.open(QStringList{empresa_} + action.action());
+            Cursor cursor = elements_.open(QStringList{empresa_} + prefix.values());
             while (cursor.next())
                 elements.push_back(cursor.row());
         }
-        for (const DbRow& e : elements) {
-            const Prefix prefix(e);
-            checkPrefix("11", prefix);
-            const QString elementoDespesa = e.text(QStringLiteral("ELEMENTODESPESA"));
-            const std::optional<DbRow> card = card_.first(prefix.card() << elementoDespesa);
-            const QString ficha = card ? card->text(QStringLiteral("FICHA")) : QString();
-            const QString amounts =
-                movements(ficha, e.value(QStringLiteral("TOTALORCADO")).toDecimal(), "11");
-            write(QStringLiteral("11") + prefix.text() + element(elementoDespesa) + amounts +
-                  Fields::vazio(154) + Fields::sequence(c_.SeqRegistro));
-
-            std::vector<DbRow> sources;
-            {
-                Cursor cursor =
-                    sources_.open(QStringList{empresa_} + action.action() << elementoDespesa);
-                while (cursor.next())
-                    sources.push_back(cursor.row());
-            }
-            for (const DbRow& s : sources) {
-                const Prefix sp(s);
-                checkPrefix("12", sp);
-                const QString fonte = s.text(QStringLiteral("FONTEREC"));
-                if (isEmpty(fonte))
-                    log("12", "DESDIS", "FONGRUPO");
-                const QString sourceElement = s.text(QStringLiteral("ELEMENTODESPESA"));
-                QStringList key = sp.card();
-                std::optional<DbRow> sourceCard;
-                if (isEmpty(fonte)) {
-                    sourceCard = cardOfNullSource_.first(key << sourceElement);
-                } else {
-                    sourceCard = cardOfSource_.first(key << fonte << sourceElement);
-                }
-                const QString sourceFicha =
-                    sourceCard ? sourceCard->text(QStringLiteral("FICHA")) : QString();
-                const QString sourceAmounts = movements(
-                    sourceFicha, s.value(QStringLiteral("TOTALORCADO")).toDecimal(), "12");
-                if (isEmpty(sourceElement))
-                    log("12", "DESDIS", "CATEC");
-                write(QStringLiteral("12") + sp.text() + element(sourceElement) +
-                      Fields::number(fonte, 2) + sourceAmounts + Fields::vazio(152) +
-                      Fields::sequence(c_.SeqRegistro));
-            }
-        }
+        for (const DbRow& element : elements)
+            writeElement(action, element);
         c_.p1().step();
     }
-
     c_.arquivo().writeRecord(QStringLiteral("99") + Fields::vazio(255) +
                              Fields::sequence(c_.SeqRegistro));
     c_.p1().step();
-    c_.arquivo().Fecha_arq();
+}
+
+void DspWriter::writeElement(const DbRow& action, const DbRow& element) {
+    const QString r11 = QStringLiteral("11");
+    const Prefix prefix = readPrefix(element, r11);
+    const QString elementodespesa = element.text(QStringLiteral("ELEMENTODESPESA"));
+    // The card is looked up by the codes as stored, so that an organ stored "1" finds its card.
+    const QStringList lookup = {prefix.programa, prefix.poder,     prefix.orgao,
+                                prefix.funcao,   prefix.subfuncao, prefix.natureza + prefix.numero,
+                                elementodespesa};
+    const QString block = movementBlock(
+        cards(elementCard_, lookup), element.value(QStringLiteral("TOTALORCADO")).toDecimal(), r11);
+    write(prefix.text(r11) + elementText(elementodespesa) + block + Fields::vazio(154));
+
+    std::vector<DbRow> sources;
+    {
+        const Prefix actionCodes = prefixOf(action);
+        Cursor cursor = sources_.open(QStringList{empresa_} + actionCodes.values() +
+                                      QStringList{elementodespesa});
+        while (cursor.next())
+            sources.push_back(cursor.row());
+    }
+    for (const DbRow& source : sources)
+        writeSource(source);
+}
+
+void DspWriter::writeSource(const DbRow& source) {
+    const QString r12 = QStringLiteral("12");
+    const Prefix prefix = readPrefix(source, r12);
+    const QString fonte = source.text(QStringLiteral("FONTEREC"));
+    check(fonte, r12, kTable, QStringLiteral("FONGRUPO"));
+    const QString elementodespesa = source.text(QStringLiteral("ELEMENTODESPESA"));
+    const QStringList head = {prefix.programa, prefix.poder,     prefix.orgao,
+                              prefix.funcao,   prefix.subfuncao, prefix.natureza + prefix.numero};
+    const QStringList found = blank(fonte)
+                                  ? cards(nullSourceCard_, head + QStringList{elementodespesa})
+                                  : cards(sourceCard_, head + QStringList{fonte, elementodespesa});
+    const QString block =
+        movementBlock(found, source.value(QStringLiteral("TOTALORCADO")).toDecimal(), r12);
+    const QString element = elementText(elementodespesa);
+    check(element, r12, kTable, QStringLiteral("CATEC"));
+    write(prefix.text(r12) + element + Fields::number(fonte, 2) + block + Fields::vazio(152));
 }
 
 }  // namespace
 
 void BC_DSPMMAA(RunContext& c) {
+    const QString name = QStringLiteral("DSP") + c.Mes + c.twoDigitYear() + QStringLiteral(".TXT");
     c.SeqRegistro = 1;
-    c.arquivo().open(QStringLiteral("DSP") + c.Mes + c.twoDigitYear() + QStringLiteral(".TXT"),
-                     QStringLiteral("BC_DSPMMAA"));
-    DspFile(c).run();
+    c.arquivo().open(name, QStringLiteral("BC_DSPMMAA"));
+    DspWriter(c).run();
+    c.arquivo().Fecha_arq();
 }

@@ -3,242 +3,236 @@
 #include <vector>
 
 #include "app/RunContext.h"
+#include "balance/ExpenseAmounts.h"
 #include "output/Fields.h"
 
 namespace {
 
-const QString kClassification = QStringLiteral(
-    "SELECT B.PROGRAMA AS CODPROGRAMA,B.PODER AS CODORGAO,B.ORGAO AS CODUNIDADE,B.FUNCAO AS "
-    "CODFUNCAO,B.SUBFUNCAO AS CODSUBFUNCAO,SUBSTRING(B.PROJATIV FROM 1 FOR 1) AS "
-    "NATUREZA,SUBSTRING(B.PROJATIV FROM 2 FOR 4) AS %1,SUBSTRING(B.CATEC FROM 1 FOR "
-    "1)||SUBSTRING(B.CATEC FROM 3 FOR 1)||SUBSTRING(B.CATEC FROM 5 FOR 2)||SUBSTRING(B.CATEC FROM "
-    "8 FOR 2) AS ELEMENTO,SUBSTRING(B.CATEC FROM 11 FOR 2) AS SUBELEMENTO,A.NEMPG AS NROEMPENHO,");
+#define EMP_CLASSIFICATION                                                                    \
+    "SELECT B.PROGRAMA AS CODPROGRAMA,B.PODER AS CODORGAO,B.ORGAO AS CODUNIDADE,B.FUNCAO AS " \
+    "CODFUNCAO,B.SUBFUNCAO AS CODSUBFUNCAO,SUBSTRING(B.PROJATIV FROM 1 FOR 1) AS "            \
+    "NATUREZA,SUBSTRING(B.PROJATIV FROM 2 FOR 4) AS "
+#define EMP_ELEMENT                                                                              \
+    ",SUBSTRING(B.CATEC FROM 1 FOR 1)||SUBSTRING(B.CATEC FROM 3 FOR 1)||SUBSTRING(B.CATEC FROM " \
+    "5 FOR 2)||SUBSTRING(B.CATEC FROM 8 FOR 2) AS ELEMENTO,SUBSTRING(B.CATEC FROM 11 FOR 2) AS " \
+    "SUBELEMENTO,A.NEMPG AS NROEMPENHO,"
 
-const QString kKey = QStringLiteral(
+const char* const kKey =
     "AND B.PROGRAMA = ? AND B.PODER = ? AND B.ORGAO = ? AND B.FUNCAO = ? AND B.SUBFUNCAO = ? "
-    "AND SUBSTRING(B.PROJATIV FROM 1 FOR 1) = ? AND SUBSTRING(B.PROJATIV FROM 2 FOR 4) = ? AND "
-    "SUBSTRING(B.CATEC FROM 1 FOR 1)||SUBSTRING(B.CATEC FROM 3 FOR 1)||SUBSTRING(B.CATEC FROM 5 "
-    "FOR 2)||SUBSTRING(B.CATEC FROM 8 FOR 2) = ? AND SUBSTRING(B.CATEC FROM 11 FOR 2) = ? AND "
-    "A.NEMPG = ? ");
+    "AND SUBSTRING(B.PROJATIV FROM 1 FOR 1) = ? AND SUBSTRING(B.PROJATIV FROM 2 FOR 4) = ? "
+    "AND SUBSTRING(B.CATEC FROM 1 FOR 1)||SUBSTRING(B.CATEC FROM 3 FOR 1)||SUBSTRING(B.CATEC "
+    "FROM 5 FOR 2)||SUBSTRING(B.CATEC FROM 8 FOR 2) = ? AND SUBSTRING(B.CATEC FROM 11 FOR 2) = ? "
+    "AND A.NEMPG = ? ";
 
-const QString kGroupBy = QStringLiteral(
+const char* const kGrouping =
     "GROUP BY B.PROGRAMA,B.PODER,B.ORGAO,B.FUNCAO,B.SUBFUNCAO,SUBSTRING(B.PROJATIV FROM 1 FOR "
-    "1),SUBSTRING(B.PROJATIV FROM 2 FOR 4),SUBSTRING(B.CATEC FROM 1 FOR 1),SUBSTRING(B.CATEC FROM "
-    "3 FOR 1),SUBSTRING(B.CATEC FROM 5 FOR 2),SUBSTRING(B.CATEC FROM 8 FOR 2),SUBSTRING(B.CATEC "
-    "FROM 11 FOR 2),");
+    "1),SUBSTRING(B.PROJATIV FROM 2 FOR 4),SUBSTRING(B.CATEC FROM 1 FOR 1),SUBSTRING(B.CATEC "
+    "FROM 3 FOR 1),SUBSTRING(B.CATEC FROM 5 FOR 2),SUBSTRING(B.CATEC FROM 8 FOR "
+    "2),SUBSTRING(B.CATEC FROM 11 FOR 2),";
 
-// The nine classification codes of a row, as read, and the commitment number.
-struct Classification {
-    QString programa, poder, orgao, funcao, subfuncao, natureza, acao, elemento, subelemento;
-    QString empenho;
+const char* const kCommitmentHead = EMP_CLASSIFICATION
+    "NROPROJATIV" EMP_ELEMENT
+    "CAST('01' AS VARCHAR(2)) AS TIPOEMPENHO,SUM(A.VADEM) AS VLRBRUTO FROM DESPES A INNER JOIN "
+    "DESDIS B ON B.FICHA = A.FICHA INNER JOIN DESFOR C ON C.CODIF = A.CODIF WHERE B.EMPRESA = ";
+const char* const kDetailHead =
+    "SELECT CAST(SUBSTRING(A.PRODU FROM 1 FOR 255) AS VARCHAR(255)) AS ESPECIFICACAO, A.DATAE "
+    "AS DTEMPENHO,C.NOME AS NOMECREDOR,C.CODTIP AS TIPOCREDOR,C.INSMF AS CPFCNPJ FROM DESPES A "
+    "INNER JOIN DESDIS B ON B.FICHA = A.FICHA INNER JOIN DESFOR C ON C.CODIF = A.CODIF WHERE "
+    "B.EMPRESA = ";
+const char* const kSourceHead = EMP_CLASSIFICATION
+    "PROJATIV" EMP_ELEMENT
+    "B.FONGRUPO AS FONTE,SUM(A.VADEM) AS VALOR FROM DESPES A INNER JOIN DESDIS B ON B.FICHA = "
+    "A.FICHA WHERE B.EMPRESA = ";
+const char* const kWorksHead = EMP_CLASSIFICATION
+    "PROJATIV" EMP_ELEMENT
+    "A.CODOBRA||C.ANO AS CODOBRA,SUM(A.VADEM) AS VALOR FROM DESPES A INNER JOIN DESDIS B ON "
+    "B.FICHA = A.FICHA INNER JOIN CADOBRA C ON C.SEQUENCIAL = A.CODOBRA WHERE B.EMPRESA = ";
 
-    Classification(const DbRow& row, const char* actionAlias)
-        : programa(row.text(QStringLiteral("CODPROGRAMA"))),
-          poder(row.text(QStringLiteral("CODORGAO"))),
-          orgao(row.text(QStringLiteral("CODUNIDADE"))),
-          funcao(row.text(QStringLiteral("CODFUNCAO"))),
-          subfuncao(row.text(QStringLiteral("CODSUBFUNCAO"))),
-          natureza(row.text(QStringLiteral("NATUREZA"))),
-          acao(row.text(QString::fromLatin1(actionAlias))),
-          elemento(row.text(QStringLiteral("ELEMENTO"))),
-          subelemento(row.text(QStringLiteral("SUBELEMENTO"))),
-          empenho(row.text(QStringLiteral("NROEMPENHO"))) {}
+const QString kDesdis = QStringLiteral("DESDIS");
 
-    QString codes() const {
-        return programa + poder + orgao + funcao + subfuncao + natureza + acao + elemento +
-               subelemento;
-    }
-    QStringList key() const {
-        return {programa, poder, orgao,    funcao,      subfuncao,
-                natureza, acao,  elemento, subelemento, empenho};
-    }
-};
-
-bool isEmpty(const QString& s) {
+bool blank(const QString& s) {
     return s.trimmed().isEmpty();
 }
 
-class EmpFile {
-public:
-    explicit EmpFile(RunContext& c) : c_(c) {}
+// The nine classification codes and the commitment number of a row, as read.
+struct Key {
+    QString programa, poder, orgao, funcao, subfuncao, natureza, numero, elemento, subelemento,
+        nempg;
 
+    static Key of(const DbRow& row, const QString& numberAlias) {
+        return {row.text(QStringLiteral("CODPROGRAMA")),
+                row.text(QStringLiteral("CODORGAO")),
+                row.text(QStringLiteral("CODUNIDADE")),
+                row.text(QStringLiteral("CODFUNCAO")),
+                row.text(QStringLiteral("CODSUBFUNCAO")),
+                row.text(QStringLiteral("NATUREZA")),
+                row.text(numberAlias),
+                row.text(QStringLiteral("ELEMENTO")),
+                row.text(QStringLiteral("SUBELEMENTO")),
+                row.text(QStringLiteral("NROEMPENHO"))};
+    }
+    QStringList values() const {
+        return {programa, poder,  orgao,    funcao,      subfuncao,
+                natureza, numero, elemento, subelemento, nempg};
+    }
+    QString classification() const {
+        return programa + poder + orgao + funcao + subfuncao + natureza + numero + elemento +
+               subelemento;
+    }
+};
+
+class EmpWriter {
+public:
+    explicit EmpWriter(RunContext& c);
     void run();
 
 private:
-    void log(const char* record, const char* table, const char* field, int code) {
-        c_.log_erro(QString::fromLatin1(record), c_.SeqRegistro, QString::fromLatin1(table),
-                    QString::fromLatin1(field), code);
+    Statement prepare(const char* head, const QString& tail) {
+        return c_.transaction().prepare(QLatin1String(head) + base_ + tail);
     }
-    // The checks every record makes on its classification; record "11" compares the
-    // sub-element after trimming, the others as read.
-    void checkClassification(const char* record, const Classification& k, bool trimSubelement) {
-        const std::pair<const QString*, const char*> codes[] = {
-            {&k.programa, "PROGRAMA"}, {&k.poder, "PODER"},         {&k.orgao, "ORGAO"},
-            {&k.funcao, "FUNCAO"},     {&k.subfuncao, "SUBFUNCAO"}, {&k.natureza, "PROJATIV"},
-            {&k.acao, "PROJATIV"},     {&k.elemento, "CATEC"},      {&k.subelemento, "CATEC"}};
-        for (const auto& [value, field] : codes)
-            if (isEmpty(*value))
-                log(record, "DESDIS", field, 1);
-        const QString sub = trimSubelement ? k.subelemento.trimmed() : k.subelemento;
-        if (sub == u"00")
-            log(record, "DESDIS", "DESDOBRO", 4);
+    void check(bool failed, const QString& recordType, const QString& table, const QString& field,
+               int code = 1) {
+        if (failed)
+            c_.log_erro(recordType, c_.SeqRegistro, table, field, code);
     }
-    QString amount(const DbValue& value, const char* record) {
-        return empAmount(c_.arquivo().fixedAmount(value.toDecimal(), 9, QString::fromLatin1(record),
-                                                  c_.SeqRegistro, QStringLiteral("DESPES"),
-                                                  QStringLiteral("VADEM")));
+    void checkKey(const Key& k, const QString& recordType, bool subelementTrimmed,
+                  const QString& nempgChecked);
+    QString amount(const DbRow& row, const char* column, const QString& recordType) {
+        return ExpenseAmounts::amount13(c_.arquivo().fixedAmount(
+            row.value(QLatin1String(column)).toDecimal(), 9, recordType, c_.SeqRegistro,
+            QStringLiteral("DESPES"), QStringLiteral("VADEM")));
     }
     void write(const QString& record) {
-        c_.arquivo().writeRecord(record);
+        c_.arquivo().writeRecord(record + Fields::sequence(c_.SeqRegistro));
         ++c_.SeqRegistro;
     }
-    void commitment(const DbRow& row, Statement& detail, Statement& sources, Statement& works);
+    void writeCommitment(const DbRow& row);
 
     RunContext& c_;
-    QStringList base_;  // the values of the entity, period and year conditions
+    QString base_;
+    QStringList baseParams_;
+    Statement commitments_, detail_, sources_, works_;
 };
 
-void EmpFile::run() {
-    c_.SeqRegistro = 1;
-    c_.arquivo().open(QStringLiteral("EMP") + c_.Mes + c_.twoDigitYear() + QStringLiteral(".TXT"),
-                      QStringLiteral("BC_EMPMMAA"));
+// The entity, its budgetary cards, the period and the fiscal year.
+QString baseCondition(const RunContext& c) {
+    const QString filter = c.isMonthly() ? QStringLiteral(" AND EXTRACT(MONTH FROM A.DATAE) = ? ")
+                                         : QStringLiteral(" AND EXTRACT(MONTH FROM A.DATAE) in (") +
+                                               c.quadrimesterMonths() + u')';
+    return QStringLiteral("? AND B.EXTRA = 'N' ") + filter +
+           QStringLiteral(" AND EXTRACT(YEAR FROM A.DATAE) = ? ");
+}
 
-    QString period;
-    base_ = QStringList{c_.entity.text(QStringLiteral("EMPRESA"))};
-    if (c_.isMonthly()) {
-        period = QStringLiteral(" AND EXTRACT(MONTH FROM A.DATAE) = ? ");
-        base_ << c_.Mes;
-    } else {
-        period = QStringLiteral(" AND EXTRACT(MONTH FROM A.DATAE) in (") + c_.quadrimesterMonths() +
-                 QStringLiteral(")");
-    }
-    base_ << c_.Exercicio;
-    const QString base = QStringLiteral("?") + QStringLiteral(" AND B.EXTRA = 'N' ") + period +
-                         QStringLiteral(" AND EXTRACT(YEAR FROM A.DATAE) = ? ");
-    const QString fromCreditor = QStringLiteral(
-        "FROM DESPES A INNER JOIN DESDIS B ON B.FICHA = A.FICHA INNER JOIN DESFOR C ON C.CODIF = "
-        "A.CODIF WHERE B.EMPRESA = ");
-    const QString fromCard =
-        QStringLiteral("FROM DESPES A INNER JOIN DESDIS B ON B.FICHA = A.FICHA WHERE B.EMPRESA = ");
+EmpWriter::EmpWriter(RunContext& c)
+    : c_(c),
+      base_(baseCondition(c)),
+      baseParams_(c.isMonthly()
+                      ? QStringList{c.entity.text(QStringLiteral("EMPRESA")), c.Mes, c.Exercicio}
+                      : QStringList{c.entity.text(QStringLiteral("EMPRESA")), c.Exercicio}),
+      commitments_(prepare(kCommitmentHead, QStringLiteral("AND A.VADEM > 0 ") +
+                                                QLatin1String(kGrouping) +
+                                                QStringLiteral("A.NEMPG"))),
+      detail_(prepare(kDetailHead, QLatin1String(kKey) + QStringLiteral("AND A.VADEM > 0 "))),
+      sources_(prepare(kSourceHead, QStringLiteral("AND A.VADEM > 0 ") + QLatin1String(kKey) +
+                                        QLatin1String(kGrouping) +
+                                        QStringLiteral("A.NEMPG,B.FONGRUPO"))),
+      works_(prepare(kWorksHead, QStringLiteral("AND A.VADEM > 0 ") + QLatin1String(kKey) +
+                                     QLatin1String(kGrouping) +
+                                     QStringLiteral("A.NEMPG,A.CODOBRA,C.ANO"))) {}
 
-    Transaction& t = c_.transaction();
-    Statement commitments = t.prepare(
-        kClassification.arg(QStringLiteral("NROPROJATIV")) +
-        QStringLiteral("CAST('01' AS VARCHAR(2)) AS TIPOEMPENHO,SUM(A.VADEM) AS VLRBRUTO ") +
-        fromCreditor + base + QStringLiteral("AND A.VADEM > 0 ") + kGroupBy +
-        QStringLiteral("A.NEMPG"));
-    Statement detail = t.prepare(
-        QStringLiteral("SELECT CAST(SUBSTRING(A.PRODU FROM 1 FOR 255) AS VARCHAR(255)) AS "
-                       "ESPECIFICACAO, A.DATAE AS DTEMPENHO,C.NOME AS NOMECREDOR,C.CODTIP AS "
-                       "TIPOCREDOR,C.INSMF AS CPFCNPJ ") +
-        fromCreditor + base + kKey + QStringLiteral("AND A.VADEM > 0 "));
-    Statement sources = t.prepare(kClassification.arg(QStringLiteral("PROJATIV")) +
-                                  QStringLiteral("B.FONGRUPO AS FONTE,SUM(A.VADEM) AS VALOR ") +
-                                  fromCard + base + QStringLiteral("AND A.VADEM > 0 ") + kKey +
-                                  kGroupBy + QStringLiteral("A.NEMPG,B.FONGRUPO"));
-    Statement works = t.prepare(
-        kClassification.arg(QStringLiteral("PROJATIV")) +
-        QStringLiteral("A.CODOBRA||C.ANO AS CODOBRA,SUM(A.VADEM) AS VALOR FROM DESPES A INNER "
-                       "JOIN DESDIS B ON B.FICHA = A.FICHA INNER JOIN CADOBRA C ON C.SEQUENCIAL = "
-                       "A.CODOBRA WHERE B.EMPRESA = ") +
-        base + QStringLiteral("AND A.VADEM > 0 ") + kKey + kGroupBy +
-        QStringLiteral("A.NEMPG,A.CODOBRA,C.ANO"));
+void EmpWriter::checkKey(const Key& k, const QString& recordType, bool subelementTrimmed,
+                         const QString& nempgChecked) {
+    check(blank(k.programa), recordType, kDesdis, QStringLiteral("PROGRAMA"));
+    check(blank(k.poder), recordType, kDesdis, QStringLiteral("PODER"));
+    check(blank(k.orgao), recordType, kDesdis, QStringLiteral("ORGAO"));
+    check(blank(k.funcao), recordType, kDesdis, QStringLiteral("FUNCAO"));
+    check(blank(k.subfuncao), recordType, kDesdis, QStringLiteral("SUBFUNCAO"));
+    check(blank(k.natureza), recordType, kDesdis, QStringLiteral("PROJATIV"));
+    check(blank(k.numero), recordType, kDesdis, QStringLiteral("PROJATIV"));
+    check(blank(k.elemento), recordType, kDesdis, QStringLiteral("CATEC"));
+    check(blank(k.subelemento), recordType, kDesdis, QStringLiteral("CATEC"));
+    const QString sub = subelementTrimmed ? k.subelemento.trimmed() : k.subelemento;
+    check(sub == u"00", recordType, kDesdis, QStringLiteral("DESDOBRO"), 4);
+    check(blank(nempgChecked), recordType, QStringLiteral("DESPES"), QStringLiteral("NEMPG"));
+}
 
+void EmpWriter::run() {
     std::vector<DbRow> rows;
     {
-        Cursor cursor = commitments.open(base_);
+        Cursor cursor = commitments_.open(baseParams_);
         while (cursor.next())
             rows.push_back(cursor.row());
     }
     c_.p1().reset(int(rows.size()) + 1);
     for (const DbRow& row : rows)
-        commitment(row, detail, sources, works);
-
+        writeCommitment(row);
     c_.arquivo().writeRecord(QStringLiteral("99") + Fields::vazio(319) +
                              Fields::sequence(c_.SeqRegistro));
     c_.p1().step();
-    c_.arquivo().Fecha_arq();
 }
 
-void EmpFile::commitment(const DbRow& row, Statement& detail, Statement& sources,
-                         Statement& works) {
-    const Classification k(row, "NROPROJATIV");
-    const std::optional<DbRow> d = detail.first(base_ + k.key());
+void EmpWriter::writeCommitment(const DbRow& row) {
+    const QString r10 = QStringLiteral("10"), r11 = QStringLiteral("11"),
+                  r12 = QStringLiteral("12");
+    const Key key = Key::of(row, QStringLiteral("NROPROJATIV"));
+    const auto detail = detail_.first(baseParams_ + key.values());
     auto detailText = [&](const char* column) {
-        return d ? d->text(QString::fromLatin1(column)) : QString();
+        return detail ? detail->text(QLatin1String(column)) : QString();
     };
-    const QString empenho = k.empenho.left(6);
+
+    checkKey(key, r10, false, key.nempg.left(6));
+    // The date's text is ddmmyyyy; a missing date keeps its eight columns as blanks.
     const QString date = detailText("DTEMPENHO").left(8);
-    const QString nome = detailText("NOMECREDOR");
-    const QString tipo = detailText("TIPOCREDOR");
-    QString documento = detailText("CPFCNPJ");
-    documento.remove(u'.').remove(u'-').remove(u'/');
-    const QString especificacao = detailText("ESPECIFICACAO");
-
-    checkClassification("10", k, false);
-    if (isEmpty(empenho))
-        log("10", "DESPES", "NEMPG", 1);
-    if (isEmpty(date))
-        log("10", "DESPES", "DATAE", 1);
-    if (isEmpty(nome))
-        log("10", "DESFOR", "NOME", 1);
-    const QString tipoCredor = tipo == u"1"   ? QStringLiteral("2")
-                               : tipo == u"2" ? QStringLiteral("1")
-                                              : QStringLiteral("0");
-    if (tipoCredor == u"0")
-        log("10", "DESFOR", "CODTIP", 4);
-    if (isEmpty(documento))
-        log("10", "DESFOR", "INSMF", 1);
-    if (isEmpty(especificacao))
-        log("10", "DESPES", "PRODU", 1);
-
-    write(QStringLiteral("10") + k.codes() + Fields::number(empenho, 6) +
+    check(blank(date), r10, QStringLiteral("DESPES"), QStringLiteral("DATAE"));
+    const QString nome = detailText("NOMECREDOR").left(50);
+    check(blank(nome), r10, QStringLiteral("DESFOR"), QStringLiteral("NOME"));
+    const QString codtip = detailText("TIPOCREDOR");
+    const QString tipo = ExpenseAmounts::creditorType(codtip);
+    check(tipo == u"0", r10, QStringLiteral("DESFOR"), QStringLiteral("CODTIP"), 4);
+    const QString insmf = detailText("CPFCNPJ");
+    check(blank(ExpenseAmounts::cpfCnpjDigits(insmf)), r10, QStringLiteral("DESFOR"),
+          QStringLiteral("INSMF"));
+    const QString produ = detailText("ESPECIFICACAO").left(200);
+    check(blank(produ), r10, QStringLiteral("DESPES"), QStringLiteral("PRODU"));
+    write(r10 + key.classification() + ExpenseAmounts::commitmentNumber6(key.nempg) +
           row.text(QStringLiteral("TIPOEMPENHO")) + Fields::text(date, 8) +
-          amount(row.value(QStringLiteral("VLRBRUTO")), "10") + Fields::text(nome, 50) +
-          tipoCredor + Fields::number(documento, 14) + Fields::text(especificacao, 200) +
-          Fields::sequence(c_.SeqRegistro));
+          amount(row, "VLRBRUTO", r10) + Fields::text(nome, 50) + tipo +
+          ExpenseAmounts::cpfCnpj(insmf) + Fields::text(produ, 200));
     c_.p1().step();
 
-    std::vector<DbRow> sourceRows;
+    std::vector<DbRow> sources;
     {
-        Cursor cursor = sources.open(base_ + k.key());
+        Cursor cursor = sources_.open(baseParams_ + key.values());
         while (cursor.next())
-            sourceRows.push_back(cursor.row());
+            sources.push_back(cursor.row());
     }
-    for (const DbRow& source : sourceRows) {
-        const Classification s(source, "PROJATIV");
+    for (const DbRow& source : sources) {
+        const Key sk = Key::of(source, QStringLiteral("PROJATIV"));
         const QString fonte = source.text(QStringLiteral("FONTE"));
-        checkClassification("11", s, true);
-        if (isEmpty(s.empenho.left(6)))
-            log("11", "DESPES", "NEMPG", 1);
-        if (isEmpty(fonte))
-            log("11", "DESDIS", "FONGRUPO", 1);
-        write(QStringLiteral("11") + s.codes() + Fields::number(s.empenho.left(6), 6) +
-              Fields::number(fonte, 2) + amount(source.value(QStringLiteral("VALOR")), "11") +
-              Fields::vazio(273) + Fields::sequence(c_.SeqRegistro));
+        checkKey(sk, r11, true, sk.nempg.left(6));
+        check(blank(fonte), r11, kDesdis, QStringLiteral("FONGRUPO"));
+        write(r11 + sk.classification() + ExpenseAmounts::commitmentNumber6(sk.nempg) +
+              Fields::number(fonte, 2) + amount(source, "VALOR", r11) + Fields::vazio(273));
 
-        Cursor cursor = works.open(base_ + s.key());
-        while (cursor.next()) {
-            const Classification w(cursor.row(), "PROJATIV");
-            checkClassification("12", w, false);
-            if (isEmpty(w.empenho))
-                log("12", "DESPES", "NEMPG", 1);
-            if (isEmpty(fonte))
-                log("12", "DESDIS", "FONGRUPO", 1);
-            write(QStringLiteral("12") + w.codes() + Fields::number(w.empenho, 6) +
-                  Fields::number(cursor.text(QStringLiteral("CODOBRA")), 8) +
-                  amount(cursor.value(QStringLiteral("VALOR")), "12") + Fields::vazio(267) +
-                  Fields::sequence(c_.SeqRegistro));
+        Cursor works = works_.open(baseParams_ + sk.values());
+        while (works.next()) {
+            const DbRow& work = works.row();
+            const Key wk = Key::of(work, QStringLiteral("PROJATIV"));
+            checkKey(wk, r12, false, wk.nempg);
+            check(blank(fonte), r12, kDesdis, QStringLiteral("FONGRUPO"));
+            write(r12 + wk.classification() + Fields::number(wk.nempg, 6) +
+                  Fields::number(work.text(QStringLiteral("CODOBRA")), 8) +
+                  amount(work, "VALOR", r12) + Fields::vazio(267));
         }
     }
 }
 
 }  // namespace
 
-QString empAmount(const QString& fixedText) {
-    return Fields::withComma(Fields::number(fixedText, 13));
-}
-
 void BC_EMPMMAA(RunContext& c) {
-    EmpFile(c).run();
+    const QString name = QStringLiteral("EMP") + c.Mes + c.twoDigitYear() + QStringLiteral(".TXT");
+    c.SeqRegistro = 1;
+    c.arquivo().open(name, QStringLiteral("BC_EMPMMAA"));
+    EmpWriter(c).run();
+    c.arquivo().Fecha_arq();
 }

@@ -1,14 +1,7 @@
 #pragma once
 
-#include <QString>
-
-class DbValue;
 class RunContext;
 
-// EMP + month + two-digit year + ".TXT": the commitments of the period, each with its sources
-// and the works it is charged to.
+// EMP + month + two-digit year + ".TXT": the commitments of the period ("10"), each with its
+// sources ("11") and, after each source, the works it is charged to ("12").
 void BC_EMPMMAA(RunContext& context);
-
-// An EMP amount: two decimals at nine significant digits, zeros in front up to 13, always a
-// comma.
-QString empAmount(const QString& fixedText);
