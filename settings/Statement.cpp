@@ -156,12 +156,13 @@ std::optional<DbRow> Statement::first(const QStringList& params) {
     return c.row();
 }
 
-void Statement::execute(const QStringList& params) {
+quint64 Statement::execute(const QStringList& params) {
     bind(params);
     try {
         FbApi::Status st;
         statement_->execute(&st, transaction_, input_->metadata,
                             input_->count ? input_->buffer.data() : nullptr, nullptr, nullptr);
+        return statement_->getAffectedRecords(&st);
     } catch (const FbException& e) {
         FbApi::raise(e, sql_);
     }

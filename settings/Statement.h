@@ -31,8 +31,8 @@ public:
     // Firebird refuses with a conversion error, answers "no row", as the quoted empty literal did.
     Cursor open(const QStringList& params = {});
     std::optional<DbRow> first(const QStringList& params = {});
-    // For statements without rows (DDL, INSERT, UPDATE).
-    void execute(const QStringList& params = {});
+    // For statements without rows (DDL, INSERT, UPDATE); answers the number of rows it changed.
+    quint64 execute(const QStringList& params = {});
 
     const QString& sql() const { return sql_; }
     const std::shared_ptr<const DbColumns>& columns() const { return columns_; }
