@@ -26,9 +26,9 @@ void DataGrid::setEditing(bool editing) {
                             : QAbstractItemView::NoEditTriggers);
     const QModelIndex current = currentIndex();
     if (current.isValid() && selectionModel()) {
-        selectionModel()->select(current, editing ? QItemSelectionModel::ClearAndSelect
-                                                  : QItemSelectionModel::ClearAndSelect |
-                                                        QItemSelectionModel::Rows);
+        selectionModel()->select(
+            current, editing ? QItemSelectionModel::ClearAndSelect
+                             : QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     }
 }
 

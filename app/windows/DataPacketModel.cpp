@@ -4,7 +4,9 @@
 #include "app/windows/GridDelegate.h"
 
 DataPacketModel::DataPacketModel(std::vector<Column> columns, QObject* parent)
-    : QAbstractTableModel(parent), columns_(std::move(columns)), fieldIndexes_(columns_.size(), -1) {}
+    : QAbstractTableModel(parent),
+      columns_(std::move(columns)),
+      fieldIndexes_(columns_.size(), -1) {}
 
 void DataPacketModel::setPacket(DataPacket packet) {
     beginResetModel();

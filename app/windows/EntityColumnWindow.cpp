@@ -13,9 +13,8 @@
 #include "settings/Database.h"
 #include "settings/DbError.h"
 
-EntityColumnWindow::EntityColumnWindow(QWidget* parent, Database& database,
-                                       const QString& caption, const QString& column,
-                                       const QString& columnTitle)
+EntityColumnWindow::EntityColumnWindow(QWidget* parent, Database& database, const QString& caption,
+                                       const QString& column, const QString& columnTitle)
     : QDialog(parent),
       database_(database),
       model_(new EntityTableModel(column, columnTitle, this)),
@@ -103,9 +102,9 @@ bool EntityColumnWindow::confirmar() {
                                          .arg(model_->column()));
         for (int row : changed) {
             try {
-                const quint64 n = update.execute({model_->value(row).value_or(QString()),
-                                                  model_->empresa(row),
-                                                  model_->original(row).value_or(QString())});
+                const quint64 n =
+                    update.execute({model_->value(row).value_or(QString()), model_->empresa(row),
+                                    model_->original(row).value_or(QString())});
                 if (n != 1) {
                     failures.push_back(
                         {row, QStringLiteral("Registro não encontrado ou alterado por outro "

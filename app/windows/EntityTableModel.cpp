@@ -4,7 +4,9 @@
 #include "app/windows/GridDelegate.h"
 
 EntityTableModel::EntityTableModel(QString column, QString columnTitle, QObject* parent)
-    : QAbstractTableModel(parent), column_(std::move(column)), columnTitle_(std::move(columnTitle)) {}
+    : QAbstractTableModel(parent),
+      column_(std::move(column)),
+      columnTitle_(std::move(columnTitle)) {}
 
 void EntityTableModel::setRows(const std::vector<DbRow>& rows) {
     beginResetModel();
@@ -13,8 +15,8 @@ void EntityTableModel::setRows(const std::vector<DbRow>& rows) {
         const DbValue& v = r.value(column_);
         const std::optional<QString> value =
             v.isNull() ? std::nullopt : std::optional<QString>(v.fieldText());
-        rows_.push_back(Row{r.text(QStringLiteral("EMPRESA")), r.text(QStringLiteral("NOME")),
-                            value, value});
+        rows_.push_back(
+            Row{r.text(QStringLiteral("EMPRESA")), r.text(QStringLiteral("NOME")), value, value});
     }
     pendingRow_ = -1;
     endResetModel();

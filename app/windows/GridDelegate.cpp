@@ -45,6 +45,12 @@ void GridDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
     }
 }
 
+void GridDelegate::destroyEditor(QWidget* editor, const QModelIndex& index) const {
+    if (editor == editor_.data())
+        editor_.clear();
+    QStyledItemDelegate::destroyEditor(editor, index);
+}
+
 void GridDelegate::commitOpenEditor() {
     if (QLineEdit* e = editor_.data()) {
         emit commitData(e);

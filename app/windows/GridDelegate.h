@@ -23,6 +23,8 @@ public:
     void setModelData(QWidget* editor, QAbstractItemModel* model,
                       const QModelIndex& index) const override;
 
+    void destroyEditor(QWidget* editor, const QModelIndex& index) const override;
+
     bool hasOpenEditor() const { return !editor_.isNull(); }
     // Writes the open editor's text into the model and closes it.
     void commitOpenEditor();

@@ -59,8 +59,8 @@ bool ParamFileWindow::isEditing() const {
 
 bool ParamFileWindow::start() {
     try {
-        filePath_ = DirectoryResolver::ResolveDiretorio(iniPath_, QStringLiteral("D")) +
-                    setup_.fileName;
+        filePath_ =
+            DirectoryResolver::ResolveDiretorio(iniPath_, QStringLiteral("D")) + setup_.fileName;
         if (!QFile::exists(filePath_)) {
             Transaction t = database_.begin(TransactionMode::ReadOnly);
             const DataPacket seeded = setup_.seed(t);

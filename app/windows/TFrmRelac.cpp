@@ -12,8 +12,8 @@ TFrmRelac::TFrmRelac(QWidget* parent, Database& database)
     : EntityColumnWindow(parent, database, QStringLiteral("Relacionamento entre Entidade e Poder"),
                          QStringLiteral("CODAUDESP"), QStringLiteral("Poder")) {
     setObjectName(QStringLiteral("FrmRelac"));
-    pesquisa_ =
-        WindowParts::button(this, QStringLiteral("Pesquisa"), QStringLiteral("Pesquisa Poder (F1)"));
+    pesquisa_ = WindowParts::button(this, QStringLiteral("Pesquisa"),
+                                    QStringLiteral("Pesquisa Poder (F1)"));
     connect(pesquisa_, &QPushButton::clicked, this, &TFrmRelac::pesquisar);
     setEditingControl(pesquisa_);
     grid()->installEventFilter(this);

@@ -1,6 +1,6 @@
+#include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QApplication>
 #include <QPushButton>
 #include <QTest>
 
@@ -14,17 +14,22 @@
 
 namespace {
 
+const QString kGestor = QStringLiteral("JOÃO D'ÁVILA & FILHOS <LTDA>");
+
 class ParamWindowsTest : public WindowFixture {
 protected:
     void SetUp() override {
         WindowFixture::SetUp();
-        inst.exec("INSERT INTO TABEMPRESA (EMPRESA, NOME, TIPO, CODAUDESP, CGC) VALUES "
-                  "(1, 'PREFEITURA MUNICIPAL DE SÃO JOÃO', 1, 1, '01234567000189')");
-        inst.exec("INSERT INTO TABEMPRESA (EMPRESA, NOME, TIPO, CODAUDESP, CGC) VALUES "
-                  "(2, 'CÂMARA MUNICIPAL', 2, 2, NULL)");
-        inst.exec("INSERT INTO CADCLI (CLNT1, CGC, PREN, CPFPRE, CONN, CPFCON) VALUES "
-                  "('SÃO JOÃO', ?, 'JOSÉ DA SILVA', '12345678901', 'MARIA', '98765432100')",
-                  {cnpj_});
+        inst.exec(
+            "INSERT INTO TABEMPRESA (EMPRESA, NOME, TIPO, CODAUDESP, CGC) VALUES "
+            "(1, 'PREFEITURA MUNICIPAL DE SÃO JOÃO', 1, 1, '01234567000189')");
+        inst.exec(
+            "INSERT INTO TABEMPRESA (EMPRESA, NOME, TIPO, CODAUDESP, CGC) VALUES "
+            "(2, 'CÂMARA MUNICIPAL', 2, 2, NULL)");
+        inst.exec(
+            "INSERT INTO CADCLI (CLNT1, CGC, PREN, CPFPRE, CONN, CPFCON) VALUES "
+            "('SÃO JOÃO', ?, 'JOSÉ DA SILVA', '12345678901', 'MARIA', '98765432100')",
+            {cnpj_});
     }
     QString orgaoPath() const { return inst.dataFolder() + ParamFiles::kOrgaoFile; }
     QString municPath() const { return inst.dataFolder() + ParamFiles::kMunicFile; }
@@ -32,7 +37,8 @@ protected:
         DataPacketModel* m = w.model();
         for (int c = 0; c < m->columnCount(); ++c) {
             if (columnField(w, c) == field) {
-                EXPECT_TRUE(m->setData(m->index(row, c), text, Qt::EditRole)) << field.toStdString();
+                EXPECT_TRUE(m->setData(m->index(row, c), text, Qt::EditRole))
+                    << field.toStdString();
                 return;
             }
         }
@@ -40,15 +46,13 @@ protected:
     }
     // The field behind a grid column, found through what the column shows.
     QString columnField(ParamFileWindow& w, int column) {
-        return fields_.value(w.model()->headerData(column, Qt::Horizontal, Qt::DisplayRole)
-                                 .toString());
+        return fields_.value(
+            w.model()->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString());
     }
-    QHash<QString, QString> fields_ = {{"Nome Gestor", "NOMEGESTOR"},
-                                       {"CPF Gestor", "CPFGESTOR"},
-                                       {"Tipo do Orgão", "TIPOORGAO"},
-                                       {"CNPJ", "CNPJ"},
-                                       {"Cód.Munic.", "CODMUNIC"},
-                                       {"Prefeito", "NOMEPREFEITO"}};
+    QHash<QString, QString> fields_ = {
+        {"Nome Gestor", "NOMEGESTOR"},  {"CPF Gestor", "CPFGESTOR"},
+        {"Tipo do Orgão", "TIPOORGAO"}, {"CNPJ", "CNPJ"},
+        {"Cód.Munic.", "CODMUNIC"},     {"Prefeito", "NOMEPREFEITO"}};
     QString cnpj_ = QStringLiteral("01.234.567/0001-89");
 };
 
@@ -58,7 +62,7 @@ TEST_F(ParamWindowsTest, OrganWindowSeedsOnFirstOpeningAndKeepsWhatWasConfirmed)
     {
         TFrmParamOrgao w(nullptr, c.database(), inst.iniPath());
         ASSERT_TRUE(w.start());
-        EXPECT_EQ(w.windowTitle(), "Paramêtros do Arquivo Orgao.txt");
+        EXPECT_EQ(w.windowTitle(), QStringLiteral("Paramêtros do Arquivo Orgao.txt"));
         ASSERT_TRUE(QFile::exists(orgaoPath()));
         const DataPacket seeded = DataPacket::load(orgaoPath());
         ASSERT_EQ(seeded.rowCount(), 2);
@@ -67,7 +71,8 @@ TEST_F(ParamWindowsTest, OrganWindowSeedsOnFirstOpeningAndKeepsWhatWasConfirmed)
 
         // Seventeen columns, the key kept out of sight.
         ASSERT_EQ(w.model()->columnCount(), 17);
-        EXPECT_EQ(w.model()->headerData(0, Qt::Horizontal, Qt::DisplayRole), "Cód.Org.");
+        EXPECT_EQ(w.model()->headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(),
+                  QStringLiteral("Cód.Org."));
         EXPECT_EQ(w.model()->headerData(16, Qt::Horizontal, Qt::DisplayRole), "CPF");
         for (int col = 0; col < 17; ++col)
             EXPECT_NE(w.model()->headerData(col, Qt::Horizontal, Qt::DisplayRole), "CODPODER");
@@ -84,12 +89,12 @@ TEST_F(ParamWindowsTest, OrganWindowSeedsOnFirstOpeningAndKeepsWhatWasConfirmed)
         alterar->click();
         EXPECT_TRUE(w.isEditing());
         EXPECT_FALSE(alterar->isEnabled());
-        setCell(w, 1, "NOMEGESTOR", "JOÃO D'ÁVILA & FILHOS <LTDA>");
+        setCell(w, 1, "NOMEGESTOR", kGestor);
         setCell(w, 0, "TIPOORGAO", "01");
         confirmar->click();
         ASSERT_EQ(messages.size(), 1u);
         EXPECT_EQ(messages[0].text, "Arquivo Salvo com Sucesso!");
-        EXPECT_EQ(messages[0].caption, "Atenção");
+        EXPECT_EQ(messages[0].caption, QStringLiteral("Atenção"));
         EXPECT_EQ(messages[0].icon, Dialogs::Icon::Warning);
         EXPECT_FALSE(w.isEditing());
         EXPECT_TRUE(alterar->isEnabled());
@@ -97,7 +102,7 @@ TEST_F(ParamWindowsTest, OrganWindowSeedsOnFirstOpeningAndKeepsWhatWasConfirmed)
     }
     const DataPacket saved = DataPacket::load(orgaoPath());
     ASSERT_EQ(saved.rowCount(), 2);
-    EXPECT_EQ(saved.text(1, "NOMEGESTOR"), "JOÃO D'ÁVILA & FILHOS <LTDA>");
+    EXPECT_EQ(saved.text(1, "NOMEGESTOR"), kGestor);
     EXPECT_EQ(saved.text(0, "TIPOORGAO"), "1");
     EXPECT_EQ(saved.text(0, "CODPODER"), "1");
     EXPECT_EQ(saved.text(1, "CODPODER"), "2");
@@ -112,7 +117,7 @@ TEST_F(ParamWindowsTest, OrganWindowSeedsOnFirstOpeningAndKeepsWhatWasConfirmed)
     setCell(w, 1, "CPFGESTOR", "11122233344");
     child<QPushButton>(&w, "cancelar")->click();
     EXPECT_FALSE(w.isEditing());
-    EXPECT_EQ(w.model()->packet().text(1, "NOMEGESTOR"), "JOÃO D'ÁVILA & FILHOS <LTDA>");
+    EXPECT_EQ(w.model()->packet().text(1, "NOMEGESTOR"), kGestor);
     EXPECT_FALSE(w.model()->packet().value(1, "CPFGESTOR").has_value());
     EXPECT_EQ(readBytes(orgaoPath()), before);
 }
@@ -123,7 +128,8 @@ TEST_F(ParamWindowsTest, DownOnTheLastRowWhileEditingAddsNoRow) {
     TFrmIde w(nullptr, c.database(), inst.iniPath());
     ASSERT_TRUE(w.start());
     w.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
     ASSERT_EQ(w.model()->rowCount(), 2);
     w.alterar();
     DataGrid* grid = w.grid();
@@ -134,8 +140,12 @@ TEST_F(ParamWindowsTest, DownOnTheLastRowWhileEditingAddsNoRow) {
     EXPECT_EQ(w.model()->rowCount(), 2);
     EXPECT_EQ(grid->currentIndex().row(), 1);
     // Typing edits the cell of the last row; Enter keeps it there.
-    QTest::keyClicks(grid, "5208");
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTest::keyClick(grid, '5');
+    QWidget* editor = QApplication::focusWidget();
+    ASSERT_NE(editor, grid);
+    QTest::keyClicks(editor, "208");
+    QTest::keyClick(editor, Qt::Key_Return);
+    QApplication::processEvents();
     QTest::keyClick(grid, Qt::Key_Down);
     EXPECT_EQ(w.model()->rowCount(), 2);
     ASSERT_TRUE(w.confirmar());
@@ -213,7 +223,8 @@ TEST_F(ParamWindowsTest, ASaveThatFailsShowsTheErrorAndKeepsTheEdits) {
     EXPECT_FALSE(w.confirmar());
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].icon, Dialogs::Icon::Error);
-    EXPECT_TRUE(messages[0].text.contains(ParamFiles::kOrgaoFile)) << messages[0].text.toStdString();
+    EXPECT_TRUE(messages[0].text.contains(ParamFiles::kOrgaoFile))
+        << messages[0].text.toStdString();
     EXPECT_TRUE(w.isEditing());
     EXPECT_TRUE(child<QPushButton>(&w, "confirmar")->isEnabled());
     EXPECT_EQ(w.model()->packet().text(0, "NOMEGESTOR"), "GESTOR");
