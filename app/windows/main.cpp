@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "app/windows/MaintenanceMenu.h"
 #include "app/windows/TFPackage.h"
 #include "app/windows/TFrmPrincipal.h"
 #include "settings/VoldSettings.h"
@@ -33,6 +34,14 @@ int main(int argc, char** argv) {
         package.exec();
     }
     TFrmPrincipal window(ini);
+    // The parameter menu, in its order: entity types, entity-power relation, organ file,
+    // municipality file.
+    window.setMaintenanceAction(0, [&window] { openTipoWindow(&window, window.conexao()); });
+    window.setMaintenanceAction(1, [&window] { openRelacWindow(&window, window.conexao()); });
+    window.setMaintenanceAction(
+        2, [&window, ini] { openParamOrgaoWindow(&window, window.conexao(), ini); });
+    window.setMaintenanceAction(3,
+                                [&window, ini] { openIdeWindow(&window, window.conexao(), ini); });
     window.showMaximized();
     if (!grab.isEmpty()) {
         QTimer::singleShot(1500, &window, [&window, grab] {
