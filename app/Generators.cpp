@@ -1,6 +1,7 @@
 #include "app/Generators.h"
 
 #include "balance/BC_ARCMMAA.h"
+#include "planning/PPA.h"
 
 const std::vector<GeneratorEntry>& balanceGenerators() {
     static const std::vector<GeneratorEntry> generators = {
@@ -10,5 +11,5 @@ const std::vector<GeneratorEntry>& balanceGenerators() {
 }
 
 Generator planningGenerator() {
-    return nullptr;
+    return &PPA;
 }
