@@ -98,6 +98,7 @@ GenerationRun::Result GenerationRun::gerarClick(const RunChoices& choices) {
     context_.SeqRegistro = 1;
     const QString folder = asFolder(choices.outputFolder);
     context_.arquivo().setFolder(folder);
+    observer_.runStarted();
 
     if (choices.ppa)
         context_.p2().setMaximum(11);
@@ -112,6 +113,7 @@ GenerationRun::Result GenerationRun::gerarClick(const RunChoices& choices) {
         runBalance(choices.monthIndex);
 
     context_.endTransaction();
+    observer_.runFinished();
 
     result_.packRequested = observer_.askYesNo(
         {kCaption, QStringLiteral("Arquivos Gerados Com Sucesso!\rDeseja compacta-los?"),

@@ -2,6 +2,7 @@
 
 #include "app/EntityList.h"
 #include "app/GenerationRun.h"
+#include "app/ZipPackager.h"
 #include "cli/CliObserver.h"
 #include "settings/Conexao.h"
 
@@ -16,7 +17,9 @@ const char* const kUsage =
     "  --saida PASTA   pasta onde os arquivos serão gerados\n"
     "  --ppa           gera o arquivo do PPA, LDO e LOA\n"
     "  --balancete     gera os arquivos do balancete (sem --ppa nem --balancete: ambos)\n"
-    "  --compactar     compacta os arquivos gerados ao final\n";
+    "  --compactar     compacta os arquivos .TXT da pasta de saída (e subpastas) em\n"
+    "                  PREST<MM><AA>.ZIP ao final; um arquivo compactado de mesmo nome já\n"
+    "                  existente é substituído sem pergunta\n";
 
 namespace {
 
@@ -96,12 +99,6 @@ int run(const QStringList& arguments, const QString& defaultIni, QTextStream& ou
         err.flush();
         return 2;
     }
-    if (o.compactar) {
-        err << "vold-tcmgo-cli: --compactar ainda não está disponível: a compactação dos "
-               "arquivos não faz parte desta versão\n";
-        err.flush();
-        return 2;
-    }
     try {
         Conexao conexao(o.ini);
         conexao.connect();
@@ -116,6 +113,17 @@ int run(const QStringList& arguments, const QString& defaultIni, QTextStream& ou
         CliObserver observer(out, err, o.compactar);
         SystemClock clock;
         GenerationRun run(conexao, observer, clock);
+        // The flag says pack: the final question and the replace question are both answered Yes.
+        std::optional<PackResult> packed;
+        run.setPacker([&](const RunContext& c) {
+            ZipPackager packer(observer);
+            packed = packer.Compacta(c);
+            if (packed->status == PackResult::Status::Packed) {
+                out << "Arquivo compactado: " << packed->archivePath << " (" << packed->added.size()
+                    << " arquivos)\n";
+                out.flush();
+            }
+        });
         RunChoices choices;
         choices.entity = entity;
         choices.outputFolder = o.saida;
@@ -123,7 +131,11 @@ int run(const QStringList& arguments, const QString& defaultIni, QTextStream& ou
         choices.ppa = o.ppa;
         choices.balancete = o.balancete;
         const GenerationRun::Result r = run.gerarClick(choices);
-        return r.outcome == GenerationRun::Outcome::Completed ? 0 : 1;
+        if (r.outcome != GenerationRun::Outcome::Completed)
+            return 1;
+        if (packed && packed->status != PackResult::Status::Packed)
+            return 3;
+        return 0;
     } catch (const EnvironmentError& e) {
         err << e.message() << '\n';
         err.flush();

@@ -145,27 +145,22 @@ QString Decimal::fixedText(int precision, QChar separator, bool* fits) const {
     int128 v = units_;
     if (negative)
         v = -v;
-    const int128 one = pow10(scale_);
-    const int intDigits = digitCount(v / one);
-    const bool fitsPrecision = intDigits <= precision;
+    auto toCents = [&](int128 r) {
+        return scale_ >= 2 ? r / pow10(scale_ - 2) : r * pow10(2 - scale_);
+    };
+    // Significant digits start at the first non-zero digit; keep `precision` of them, and never
+    // more than two decimals.
+    const int drop = std::max(digitCount(v) - precision, scale_ - 2);
+    int128 rounded = toCents(roundDrop(v, drop));
+    const bool fitsPrecision = digitCount(rounded / 100) <= precision;
+    if (!fitsPrecision)
+        rounded = toCents(roundDrop(v, scale_ - 2));
     if (fits)
         *fits = fitsPrecision;
 
-    int128 rounded;  // in units of 10^-2
-    if (fitsPrecision) {
-        // Significant digits start at the first non-zero digit; keep `precision` of them.
-        const int total = digitCount(v);
-        int drop = total - precision;
-        drop = std::max(drop, scale_ - 2);  // never more than two decimals
-        int128 r = roundDrop(v, drop);
-        rounded = scale_ >= 2 ? r / pow10(scale_ - 2) : r * pow10(2 - scale_);
-    } else {
-        int128 r = roundDrop(v, scale_ - 2);
-        rounded = scale_ >= 2 ? r / pow10(scale_ - 2) : r * pow10(2 - scale_);
-    }
-    QString intPart = digitsOf(rounded / 100);
     const int cents = int(rounded % 100);
-    QString text = intPart + separator + QChar(u'0' + cents / 10) + QChar(u'0' + cents % 10);
+    QString text =
+        digitsOf(rounded / 100) + separator + QChar(u'0' + cents / 10) + QChar(u'0' + cents % 10);
     if (negative && rounded != 0)
         text.prepend(u'-');
     return text;

@@ -39,6 +39,10 @@ struct OperatorMessage {
 class RunObserver {
 public:
     virtual ~RunObserver() = default;
+    // The checks passed: the list is emptied and the files are about to be written.
+    virtual void runStarted() {}
+    // The last file is written; the final question follows.
+    virtual void runFinished() {}
     // A line is added for a file about to be written (hourglass); it becomes the current line.
     virtual void fileStarted(const QString& name) = 0;
     // The current line is completed.

@@ -64,19 +64,17 @@ DataPacket DataPacket::parse(const QByteArray& bytes, const QString& path) {
             QStringLiteral("Arquivo de parâmetros %1 inválido: %2").arg(path, what));
     };
     while (!xml.atEnd()) {
-        if (!xml.readNextStartElement())
+        if (xml.readNext() != QXmlStreamReader::StartElement)
             continue;
         const QString name = xml.name().toString().toUpper();
         if (!sawRoot) {
             if (name != u"DATAPACKET")
                 throw fail(QStringLiteral("elemento DATAPACKET ausente"));
             sawRoot = true;
-            continue;
-        }
-        if (name == u"METADATA") {
+        } else if (name == u"METADATA") {
             sawMetadata = true;
-        } else if (name == u"FIELDS" || name == u"ROWDATA") {
-            sawRowData = sawRowData || name == u"ROWDATA";
+        } else if (name == u"ROWDATA") {
+            sawRowData = true;
         } else if (name == u"FIELD") {
             Field f;
             for (const QXmlStreamAttribute& a : xml.attributes()) {
@@ -93,7 +91,6 @@ DataPacket DataPacket::parse(const QByteArray& bytes, const QString& path) {
             if (f.name.isEmpty())
                 throw fail(QStringLiteral("FIELD sem attrname"));
             packet.fields_.push_back(f);
-            xml.skipCurrentElement();
         } else if (name == u"ROW") {
             Row row(packet.fields_.size());
             for (const QXmlStreamAttribute& a : xml.attributes()) {
@@ -102,10 +99,8 @@ DataPacket DataPacket::parse(const QByteArray& bytes, const QString& path) {
                     row[size_t(i)] = a.value().toString();  // RowState and others ignored
             }
             packet.rows_.push_back(std::move(row));
-            xml.skipCurrentElement();
-        } else {
-            xml.skipCurrentElement();  // PARAMS and the data layer's own bookkeeping
         }
+        // FIELDS, PARAMS and the data layer's own bookkeeping carry nothing the program reads.
     }
     if (xml.hasError()) {
         throw fail(QStringLiteral("%1 (linha %2, coluna %3)")

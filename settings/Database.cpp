@@ -17,6 +17,8 @@ IXpbBuilder* connectionParameters(FbApi::Status& st, bool creating) {
     if (creating) {
         dpb->insertString(&st, isc_dpb_set_db_charset, "WIN1252");
         dpb->insertInt(&st, isc_dpb_page_size, 8192);
+        // Databases created here are fixtures and demos: no synchronous writes.
+        dpb->insertInt(&st, isc_dpb_force_write, 0);
     }
     return dpb;
 }

@@ -1,5 +1,7 @@
 #include "support/TestInstallation.h"
 
+#include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <stdexcept>
@@ -7,21 +9,34 @@
 #include "params/ParamFiles.h"
 #include "schema/SchemaScript.h"
 
-QString templateDatabase() {
-    static QTemporaryDir dir;
-    static QString path = [] {
-        const QString p = dir.path() + QStringLiteral("/template.fdb");
-        SchemaScript::createDatabase(p, QStringLiteral(VOLD_SCHEMA_SQL));
-        return p;
-    }();
-    return path;
-}
-
 QByteArray readBytes(const QString& path) {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
         throw std::runtime_error("cannot read " + path.toStdString());
     return f.readAll();
+}
+
+QString templateDatabase() {
+    // Shared by every test program of the build tree and rebuilt when the schema changes; made
+    // under a name of its own and renamed into place, so concurrent tests never see half of it.
+    static QString path = [] {
+        const QByteArray schema = readBytes(QStringLiteral(VOLD_SCHEMA_SQL));
+        const QString hash = QString::fromLatin1(
+            QCryptographicHash::hash(schema, QCryptographicHash::Sha1).toHex().left(16));
+        const QString folder = QStringLiteral(VOLD_TEST_TEMPLATE_DIR);
+        QDir().mkpath(folder);
+        const QString p = folder + QStringLiteral("/vold-") + hash + QStringLiteral(".fdb");
+        if (QFile::exists(p))
+            return p;
+        const QString building =
+            p + QStringLiteral(".%1.tmp").arg(QCoreApplication::applicationPid());
+        QFile::remove(building);
+        SchemaScript::createDatabase(building, QStringLiteral(VOLD_SCHEMA_SQL));
+        if (!QFile::rename(building, p))
+            QFile::remove(building);  // another test made it first
+        return p;
+    }();
+    return path;
 }
 
 TestInstallation::TestInstallation(const QString& year) : year_(year) {
