@@ -22,4 +22,6 @@ const std::vector<GeneratorEntry>& balanceGenerators() {
     return generators;
 }
 
-Generator planningGenerator() { return &PPA; }
+Generator planningGenerator() {
+    return &PPA;
+}
