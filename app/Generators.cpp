@@ -6,6 +6,7 @@
 #include "balance/BC_Ide.h"
 #include "balance/BC_Orgao.h"
 #include "balance/BC_RECMMAA.h"
+#include "planning/PPA.h"
 
 const std::vector<GeneratorEntry>& balanceGenerators() {
     static const std::vector<GeneratorEntry> generators = {
@@ -21,4 +22,6 @@ const std::vector<GeneratorEntry>& balanceGenerators() {
     return generators;
 }
 
-Generator planningGenerator() { return nullptr; }
+Generator planningGenerator() {
+    return &PPA;
+}
