@@ -36,7 +36,7 @@ void exportMonth(benchmark::State& state, bool ppa, bool balancete) {
     QuietObserver observer;
     SystemClock clock;
     RunChoices choices;
-    choices.entity = EntityList::find(EntityList::load(conexao.database()), QStringLiteral("1"));
+    choices.entity = EntityList::find(EntityList::load(conexao.database()), QStringLiteral("2"));
     choices.outputFolder = dir.path() + QStringLiteral("/saida/");
     choices.monthIndex = 5;
     choices.ppa = ppa;

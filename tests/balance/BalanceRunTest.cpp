@@ -80,7 +80,7 @@ TEST(DemoRevenue, TheDemoPrefectureReportsItsHeadingsAndTheirLog) {
 
     QString printed, err;
     QTextStream o(&printed), e(&err);
-    ASSERT_EQ(CommandLine::run({"--orgao", "1", "--mes", "3", "--saida", out, "--balancete"},
+    ASSERT_EQ(CommandLine::run({"--orgao", "2", "--mes", "3", "--saida", out, "--balancete"},
                                paths.settingsFile, o, e),
               0)
         << err.toStdString();
@@ -88,7 +88,7 @@ TEST(DemoRevenue, TheDemoPrefectureReportsItsHeadingsAndTheirLog) {
     const QList<QByteArray> records = readBytes(out + QStringLiteral("REC0309.txt")).split('\n');
     int iptu = 0;
     for (const QByteArray& r : records)
-        iptu += r.startsWith("100111120200") ? 1 : 0;
+        iptu += r.startsWith("100211120200") ? 1 : 0;
     EXPECT_EQ(iptu, 1);
     EXPECT_TRUE(records.at(records.size() - 2).startsWith("99"));
     EXPECT_TRUE(readBytes(out + QStringLiteral("log_erro_BC_RECMMAA.dat"))

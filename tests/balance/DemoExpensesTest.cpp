@@ -34,7 +34,7 @@ TEST(DemoExpenses, AboutAThousandEntriesThatTheExpenditureFilesReport) {
     EXPECT_GT(count(f.inst, "SELECT COUNT(*) FROM DESPES WHERE CODOBRA IS NOT NULL"), 0);
     EXPECT_EQ(count(f.inst, "SELECT COUNT(*) FROM TABORGAO WHERE ORGAO <> '00'"), 8);
 
-    RunContext& c = f.context("1", 3);
+    RunContext& c = f.context("2", 3);
     BC_DSPMMAA(c);
     BC_EMPMMAA(c);
     for (const auto& [name, width] :
