@@ -1,5 +1,7 @@
 #include "schema/DemoData.h"
 
+#include <QDate>
+
 #include "params/DataPacket.h"
 #include "settings/Transaction.h"
 
@@ -12,6 +14,18 @@ void fill(Transaction& t, int year, int scale, quint32 seed) {
     fillRevenue(c);
     fillExpenses(c);
     fillPlanning(c);
+}
+
+QString money(qint64 cents) {
+    const qint64 a = cents < 0 ? -cents : cents;
+    return QStringLiteral("%1%2.%3")
+        .arg(cents < 0 ? QStringLiteral("-") : QString())
+        .arg(a / 100)
+        .arg(a % 100, 2, 10, QChar(u'0'));
+}
+
+QString isoDate(int year, int month, int day) {
+    return QDate(year, month, day).toString(Qt::ISODate);
 }
 
 void completeParamFiles(DataPacket* orgao, DataPacket* munic) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QtGlobal>
 #include <random>
 
@@ -20,6 +21,10 @@ struct Context {
 void fill(Transaction& transaction, int year, int scale, quint32 seed);
 // What the operator would type into the parameter windows after seeding.
 void completeParamFiles(DataPacket* orgao, DataPacket* munic);
+
+// An amount in cents as the text a NUMERIC parameter takes ("-12.05"), and a date as ISO text.
+QString money(qint64 cents);
+QString isoDate(int year, int month, int day);
 
 // The areas, in the order fill() calls them.
 void fillEntities(Context& c);  // TABEMPRESA, CADCLI

@@ -95,18 +95,6 @@ const char* const kDescriptions[] = {
     "LOCAÇÃO DE IMÓVEL PARA O FUNCIONAMENTO DA UNIDADE",
 };
 
-QString money(qint64 cents) {
-    const qint64 a = cents < 0 ? -cents : cents;
-    return QStringLiteral("%1%2.%3")
-        .arg(cents < 0 ? QStringLiteral("-") : QString())
-        .arg(a / 100)
-        .arg(a % 100, 2, 10, QChar(u'0'));
-}
-
-QString isoDate(int year, int month, int day) {
-    return QDate(year, month, day).toString(Qt::ISODate);
-}
-
 struct Card {
     int ficha;
     int empresa;

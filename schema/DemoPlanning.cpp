@@ -89,18 +89,6 @@ const Forecast kForecasts[] = {
     {"04", "1325.01.00", 12000},
 };
 
-QString money(qint64 cents) {
-    const qint64 a = cents < 0 ? -cents : cents;
-    return QStringLiteral("%1%2.%3")
-        .arg(cents < 0 ? QStringLiteral("-") : QString())
-        .arg(a / 100)
-        .arg(a % 100, 2, 10, QChar(u'0'));
-}
-
-QString isoDate(int year, int month, int day) {
-    return QDate(year, month, day).toString(Qt::ISODate);
-}
-
 }  // namespace
 
 // PARAMORC, PPAPROG, PPAACOES, DESORC and RECORC. Each action's allocations in the budget law

@@ -39,3 +39,15 @@ DbRow withValue(const DbRow& row, const QString& name, const DbValue& value) {
     values[size_t(row.columns().indexOf(name))] = value;
     return DbRow(std::make_shared<const DbColumns>(row.columns()), std::move(values));
 }
+
+QString blanks(int n) {
+    return QString(n, u' ');
+}
+
+QString fit(const QString& s, int w) {
+    return s.leftJustified(w, u' ', true);
+}
+
+QString seq(int n) {
+    return QString::number(n).rightJustified(6, u'0');
+}

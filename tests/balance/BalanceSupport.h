@@ -24,5 +24,9 @@ QByteArray readLog(const RunFixture& f, const QString& logName);
 // Text as the files carry it: one byte per character, Latin-1 being Windows-1252 for the
 // characters these tests use.
 QByteArray bytes(const QString& text);
+// n blanks; the text cut or padded with blanks to w; a record sequence of six digits.
+QString blanks(int n);
+QString fit(const QString& s, int w);
+QString seq(int n);
 // The same row with one field replaced.
 DbRow withValue(const DbRow& row, const QString& name, const DbValue& value);

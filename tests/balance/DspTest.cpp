@@ -2,21 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include "BalanceSupport.h"
 #include "output/NumberFormat.h"
 #include "support/QtPrinters.h"
 #include "support/RunFixture.h"
 
 namespace {
 
-QString blanks(int n) {
-    return QString(n, u' ');
-}
-QString fit(const QString& s, int w) {
-    return s.leftJustified(w, u' ', true);
-}
-QString seq(int n) {
-    return QString::number(n).rightJustified(6, u'0');
-}
 const QString Z = QStringLiteral("0000000000,00");
 
 class DspTest : public ::testing::Test {

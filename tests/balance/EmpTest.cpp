@@ -4,21 +4,13 @@
 
 #include <QFile>
 
+#include "BalanceSupport.h"
 #include "output/NumberFormat.h"
 #include "support/QtPrinters.h"
 #include "support/RunFixture.h"
 
 namespace {
 
-QString blanks(int n) {
-    return QString(n, u' ');
-}
-QString fit(const QString& s, int w) {
-    return s.leftJustified(w, u' ', true);
-}
-QString seq(int n) {
-    return QString::number(n).rightJustified(6, u'0');
-}
 QString logLine(const char* rec, int s, int code, const char* table, const char* field) {
     static const char* const desc[] = {"Campo Vazio", "Tabela Vazia", "Registro não Encontrado",
                                        "Informação do Registro Inválida"};
