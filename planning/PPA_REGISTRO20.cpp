@@ -45,7 +45,7 @@ void PPA_REGISTRO20(RunContext& c) {
 void PPA_REGISTRO21(RunContext& c, ProgramStatements& statements, const QString& program) {
     const QString type = QStringLiteral("21");
     const QString table = QStringLiteral("PPAACOES");
-    Cursor rows = statements.actions.open({ProgramStatements::literal(program)});
+    Cursor rows = statements.actions.open({program});
     while (rows.next()) {
         // A code piece cut from its column, logged and replaced when nothing is left of it.
         auto piece = [&](const char* column, qsizetype from, qsizetype count,

@@ -13,10 +13,7 @@ namespace {
 const QString kTable = QStringLiteral("DESORC");
 
 QStringList actionParameters(const ActionClassification& a) {
-    return {ProgramStatements::literal(a.programa),  ProgramStatements::literal(a.orgao),
-            ProgramStatements::literal(a.unidade),   ProgramStatements::literal(a.funcao),
-            ProgramStatements::literal(a.subfuncao), ProgramStatements::literal(a.natureza),
-            ProgramStatements::literal(a.numero)};
+    return {a.programa, a.orgao, a.unidade, a.funcao, a.subfuncao, a.natureza, a.numero};
 }
 
 // The classification codes of a DESORC row, read as they are and logged when empty; `fallback`
@@ -71,7 +68,7 @@ void PPA_REGISTRO23(RunContext& c, ProgramStatements& statements,
                     const ActionClassification& action, const QString& element) {
     const QString type = QStringLiteral("23");
     QStringList params = actionParameters(action);
-    params << ProgramStatements::literal(element);
+    params << element;
     Cursor rows = statements.sources.open(params);
     while (rows.next()) {
         ExpenseRow r(c, rows, type);

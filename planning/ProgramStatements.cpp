@@ -52,7 +52,3 @@ ProgramStatements::ProgramStatements(Transaction& t)
     : actions(t.prepare(kActions)),
       elements(t.prepare(elementsSql())),
       sources(t.prepare(sourcesSql())) {}
-
-QString ProgramStatements::literal(const QString& value) {
-    return value.isNull() ? QStringLiteral("") : value;
-}

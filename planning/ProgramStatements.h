@@ -13,7 +13,4 @@ public:
     Statement actions;
     Statement elements;
     Statement sources;
-
-    // A value as the old program spliced it between quotes: never SQL NULL.
-    static QString literal(const QString& value);
 };

@@ -14,7 +14,7 @@ QString DbValue::fieldText() const {
 QString DbValue::fieldText(QChar sep) const {
     struct Visitor {
         QChar sep;
-        QString operator()(std::monostate) const { return {}; }
+        QString operator()(std::monostate) const { return QStringLiteral(""); }
         QString operator()(qint64 v) const { return QString::number(v); }
         QString operator()(const Decimal& v) const { return v.plainText(sep); }
         QString operator()(double v) const { return Decimal::fromDouble(v).plainText(sep); }

@@ -29,7 +29,8 @@ public:
 
     // The field's text as the old data layer gave it: whole numbers as digits, decimals in plain
     // notation without trailing zeros and with the regional separator, dates as ddmmyyyy, text as
-    // read, null as empty text.
+    // read, null as empty text. The empty text is not a null QString: a value copied from a row
+    // and bound as a parameter compares as the quoted empty literal did, never as NULL.
     QString fieldText() const;
     QString fieldText(QChar decimalSeparator) const;
 

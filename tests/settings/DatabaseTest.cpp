@@ -190,3 +190,17 @@ TEST(ServerConnection, HostPathGoesThroughTheServer) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(DatabaseLayer, ANullFieldBoundAgainCompareAsTheEmptyLiteral) {
+    inst.exec(QStringLiteral("UPDATE TABEMPRESA SET CGC = ''"));
+    Transaction t = inst.db().begin(TransactionMode::ReadOnly);
+    const auto row =
+        t.first(QStringLiteral("SELECT CAST(NULL AS VARCHAR(5)) AS V FROM TABEMPRESA"));
+    ASSERT_TRUE(row);
+    Statement s = t.prepare(QStringLiteral("SELECT EMPRESA FROM TABEMPRESA WHERE CGC = ?"));
+    EXPECT_TRUE(s.first({row->text("V")}).has_value());
+}
+
+}  // namespace
